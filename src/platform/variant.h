@@ -27,6 +27,10 @@ class Variant {
   Type GetType() const;
   bool IsEmpty() const { return GetType() == Type::Empty; }
   bool IsNull() const { return GetType() == Type::Null; }
+  const bool* AsBool() const;                       // only when Type::Bool
+  const std::int32_t* AsInt32() const;              // only when Type::Int32
+  const std::int64_t* AsInt64() const;              // only when Type::Int64
+  const double* AsDouble() const;                   // only when Type::Double
   const std::string* AsString() const;              // only when Type::String
   const std::vector<Variant>* AsArray() const;      // only when Type::Array
   bool operator==(const Variant&) const = default;
@@ -47,7 +51,8 @@ std::string Trim(const std::string& s);
 // decimals with '.', an exponent). Empty, Null, arrays and other text are not numeric.
 bool IsNumeric(const Variant& v);
 
-// CDbl: numbers, booleans (True is -1) and numeric text; nullopt otherwise.
+// CDbl: numbers, booleans (True is -1), numeric text and Empty (0, as VB has it); nullopt
+// otherwise. Decimal text wider than a double (WMI's 64-bit counters) rounds to the nearest.
 std::optional<double> CDbl(const Variant& v);
 
 // CLng: to 32 bits with halves rounded to the even neighbour; out of range fails.
