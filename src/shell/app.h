@@ -77,7 +77,8 @@ class App {
   // window is made on each Make a report and unloaded when it closes.
   PictureHolder& Pictures();
   MainWindow& Main();
-  std::unique_ptr<report::ReportWindow>& Report() { return report_; }
+  // The report window while it is loaded (shared_ptr: its type stays opaque here).
+  std::shared_ptr<report::ReportWindow> reportWindow;
 
   // Writes a setting under the settings key; failures are ignored, as everywhere.
   void WriteSetting(const std::string& value, const platform::Variant& v, const char* type);
@@ -86,7 +87,6 @@ class App {
  private:
   std::unique_ptr<PictureHolder> pictures_;
   std::unique_ptr<MainWindow> main_;
-  std::unique_ptr<report::ReportWindow> report_;
 };
 
 }  // namespace hv::shell

@@ -98,7 +98,10 @@ class MainWindow {
   std::uint8_t DriveCount = 0;
   std::uint8_t EmptyDrives = 0;
   std::int32_t InnerIndex = 0;     // the page icon fade's alpha
-  std::int32_t FadeLevel = 0;      // the main window's own fade level, in percent
+  // The main window's fades keep their own levels (percent), so a page shown between two
+  // ticks cannot disturb them.
+  std::int32_t FadeInLevel = 0;
+  std::int32_t FadeOutLevel = 0;
   // The RAM page's total physical memory in KB, kept for its live refresh so that a report
   // in between cannot replace it.
   std::int32_t RamTotalKb = 0;
@@ -135,6 +138,10 @@ class MainWindow {
 
  private:
   void BuildLayout();
+  void BuildPageArea();
+  void BuildPanels();
+  void UseSubstituteFonts();
+  void ReadSettings();
   void WireEvents();
 };
 

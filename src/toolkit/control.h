@@ -155,6 +155,13 @@ class PictureBox : public Control {
   friend class Control;
 };
 
+// An image control: a windowless picture (labels stack with it, not beneath it).
+class ImageBox : public PictureBox {
+ public:
+  ImageBox(Form& form, std::string name, PictureBox* container = nullptr)
+      : PictureBox(form, std::move(name), container, ControlKind::Image) {}
+};
+
 class Line : public Control {
  public:
   Line(Form& form, std::string name, PictureBox* container = nullptr);
