@@ -1,0 +1,132 @@
+# Shared harness of the end-to-end tests: the real harvala.exe under Wine on a private Xvfb
+# display and a private prefix, observed only from outside (registry, window, pixels,
+# clipboard, files). Source it, call e2e_begin, run checks, end with e2e_end.
+set -uo pipefail
+
+E2E_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_OUT=${E2E_OUT:-$E2E_REPO/build/e2e}
+E2E_EXE=${E2E_EXE:-$E2E_REPO/build/win/harvala.exe}
+E2E_PROBE=${E2E_PROBE:-$E2E_REPO/build/win/harvala_probe.exe}
+export WINEPREFIX=${E2E_PREFIX:-$E2E_OUT/prefix}
+export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+TITLE="Brenlow Harvala"
+SETTINGS_KEY='HKCU\Software\Classes\VirtualStore\MACHINE\SOFTWARE\Brenlow\Harvala'
+E2E_PASSED=0
+E2E_FAILED=0
+E2E_XVFB_PID=""
+HARVALA_PID=""
+
+e2e_log() { echo "  $*"; }
+pass() { E2E_PASSED=$((E2E_PASSED + 1)); echo "ok   - $*"; }
+fail() { E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL - $*"; }
+check() {  # check "description" command...
+  local what=$1
+  shift
+  if "$@"; then pass "$what"; else fail "$what"; fi
+}
+check_eq() {  # check_eq "description" expected actual
+  if [ "$2" == "$3" ]; then pass "$1"; else fail "$1 (expected '$2', got '$3')"; fi
+}
+
+# Polls a command until it succeeds, for at most $1 seconds.
+wait_until() {
+  local limit=$1
+  shift
+  local end=$((SECONDS + limit))
+  while [ $SECONDS -lt $end ]; do
+    "$@" && return 0
+    sleep 0.2
+  done
+  "$@"
+}
+
+e2e_display() {
+  local n
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    export DISPLAY=":$n"
+    wait_until 10 test -e "/tmp/.X11-unix/X$n" && return 0
+  done
+  echo "no free X display" >&2
+  return 1
+}
+
+e2e_prefix() {
+  mkdir -p "$E2E_OUT"
+  wineserver -p </dev/null >/dev/null 2>&1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i </dev/null >/dev/null 2>&1
+    # Debian's Wine does not look in its own font folder: without Tahoma the captions fall
+    # back to another face.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # No window manager runs here; unmanaged windows close without a 2 s wait.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  fi
+}
+
+e2e_begin() {
+  [ -f "$E2E_EXE" ] || { echo "missing $E2E_EXE" >&2; exit 1; }
+  e2e_display || exit 1
+  e2e_prefix
+}
+
+e2e_end() {
+  harvala_stop
+  wineserver -k </dev/null >/dev/null 2>&1
+  wineserver -w </dev/null >/dev/null 2>&1
+  [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+  echo "$E2E_PASSED passed, $E2E_FAILED failed"
+  [ "$E2E_FAILED" -eq 0 ]
+}
+
+# Settings in the program's key. Values are seeded before the program starts.
+reg_clear() { wine reg delete "$SETTINGS_KEY" /f </dev/null >/dev/null 2>&1 || true; }
+reg_set() {  # reg_set Name TYPE data
+  wine reg add "$SETTINGS_KEY" /v "$1" /t "$2" /d "$3" /f </dev/null >/dev/null 2>&1
+}
+# Prints "TYPE data" of a value, or nothing when it is missing.
+reg_get() {
+  wine reg query "$SETTINGS_KEY" /v "$1" </dev/null 2>/dev/null | tr -d '\r' |
+    awk -v n="$1" '$1 == n { $1 = ""; sub(/^ +/, ""); print }'
+}
+# The value names of the key in the order they were written.
+reg_names() {
+  wine reg query "$SETTINGS_KEY" </dev/null 2>/dev/null | tr -d '\r' |
+    awk '$2 ~ /^REG_/ { print $1 }'
+}
+
+harvala_start() {
+  (cd "$E2E_OUT" && exec wine "$E2E_EXE" </dev/null >/dev/null 2>&1) &
+  HARVALA_PID=$!
+}
+harvala_running() { [ -n "$HARVALA_PID" ] && kill -0 "$HARVALA_PID" 2>/dev/null; }
+harvala_stop() {
+  if harvala_running; then
+    kill "$HARVALA_PID" 2>/dev/null
+    wait "$HARVALA_PID" 2>/dev/null
+  fi
+  HARVALA_PID=""
+}
+# Waits for the program to end by itself; false when it is still running after $1 seconds.
+harvala_wait_exit() {
+  local end=$((SECONDS + $1))
+  while [ $SECONDS -lt $end ]; do
+    harvala_running || { wait "$HARVALA_PID" 2>/dev/null; HARVALA_PID=""; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+probe() { wine "$E2E_PROBE" "$@" "$TITLE" </dev/null 2>/dev/null | tr -d '\r'; }
+window_shown() { wine "$E2E_PROBE" exists "$TITLE" </dev/null >/dev/null 2>&1; }
+window_id() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1; }
+# Clicks at a point of the main window's client area: click X Y [button]
+click() {
+  local geometry w h ox oy
+  geometry=$(probe client) || return 1
+  read -r w h ox oy <<<"$geometry"
+  xdotool mousemove "$((ox + $1))" "$((oy + $2))" click "${3:-1}"
+}
+screenshot() { import -window root "$1" 2>/dev/null; }

@@ -1,0 +1,48 @@
+// A small Windows console program the end-to-end tests run beside Harvala to look at its
+// window as any other program could: the client area's size and screen origin, the layered
+// alpha, and whether the window exists.
+//   harvala_probe client "Title"   -> "W H X Y" (client size and its top-left on the screen)
+//   harvala_probe alpha "Title"    -> the alpha, or "opaque" when the window is not layered
+//   harvala_probe exists "Title"   -> exit code 0 when a visible top-level window has that title
+//   harvala_probe close "Title"    -> asks the window to close, as its close box does
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+HWND FindByTitle(const wchar_t* title) { return FindWindowW(nullptr, title); }
+
+int Client(HWND w) {
+  RECT r{};
+  POINT origin{0, 0};
+  if (!GetClientRect(w, &r) || !ClientToScreen(w, &origin)) return 2;
+  std::printf("%ld %ld %ld %ld\n", r.right - r.left, r.bottom - r.top, origin.x, origin.y);
+  return 0;
+}
+
+int Alpha(HWND w) {
+  if (!(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED)) {
+    std::printf("opaque\n");
+    return 0;
+  }
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(w, nullptr, &alpha, &flags)) return 2;
+  std::printf("%u\n", static_cast<unsigned>(alpha));
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc != 3) return 64;
+  HWND w = FindByTitle(argv[2]);
+  if (std::wcscmp(argv[1], L"exists") == 0) return w && IsWindowVisible(w) ? 0 : 1;
+  if (!w) return 1;
+  if (std::wcscmp(argv[1], L"client") == 0) return Client(w);
+  if (std::wcscmp(argv[1], L"alpha") == 0) return Alpha(w);
+  if (std::wcscmp(argv[1], L"close") == 0) return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 2;
+  return 64;
+}
