@@ -42,8 +42,8 @@ struct Appearance {
 
 struct Services {
   tk::Backend& backend;
-  platform::WmiService* wmi;      // nullptr when the connection could not be made
-  platform::ShellObject* shell;   // nullptr when the shell object could not be made
+  platform::WmiService* wmi;     // nullptr when the connection could not be made
+  platform::ShellObject* shell;  // nullptr when the shell object could not be made
   platform::System& system;
   platform::Assets& assets;
 };

@@ -97,7 +97,7 @@ class MainWindow {
   bool PanelOpen = false;
   std::uint8_t DriveCount = 0;
   std::uint8_t EmptyDrives = 0;
-  std::int32_t InnerIndex = 0;     // the page icon fade's alpha
+  std::int32_t InnerIndex = 0;  // the page icon fade's alpha
   // The main window's fades keep their own levels (percent), so a page shown between two
   // ticks cannot disturb them.
   std::int32_t FadeInLevel = 0;
@@ -141,6 +141,7 @@ class MainWindow {
   void BuildPageArea();
   void BuildPanels();
   void UseSubstituteFonts();
+  void SetMenuLook(tk::Color options, tk::Color entries, tk::CursorKind cursor);
   void ReadSettings();
   void WireEvents();
 };
