@@ -25,6 +25,9 @@ class Backend {
   virtual void ShowModal(Form& form, Form* owner) = 0;
   virtual void HideForm(Form& form) = 0;
   virtual void DestroyForm(Form& form) = 0;  // the form is unloaded; no more calls for it
+  // The form object itself is going away: forget every pointer to it, its controls and its
+  // timers. (A form unloaded earlier got DestroyForm already.)
+  virtual void FormDestroying(Form& form) { (void)form; }
 
   virtual void Invalidate(Form& form, const Rect& clientRect) = 0;  // repaint later
   virtual void RepaintNow(Form& form) = 0;

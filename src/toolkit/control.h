@@ -83,6 +83,12 @@ class Control {
  protected:
   void Changed();  // repaint / resync request to the backend
   void Resized();  // bounds changed
+  // Every change of position or size goes through here: it tells the form the old place.
+  void SetBounds(const Rect& r);
+
+ private:
+  // A container's move, hiding or disabling carries its windowed descendants along.
+  void NotifyDescendants();
 
  private:
   Form& form_;
@@ -117,6 +123,7 @@ class Label : public Control {
 
  private:
   void Measure();
+  TextSize MeasureWrapped(const std::string& text, int width) const;
   std::string caption_;
   bool autoSize_ = false;
   Font font_;
@@ -162,6 +169,7 @@ class ImageBox : public PictureBox {
       : PictureBox(form, std::move(name), container, ControlKind::Image) {}
 };
 
+// A line is placed by its points; its bounds are the box around them, at least 1 × 1.
 class Line : public Control {
  public:
   Line(Form& form, std::string name, PictureBox* container = nullptr);

@@ -55,6 +55,8 @@ class Form {
   // cancel; otherwise the form is unloaded. Returns true when the form was unloaded.
   bool RequestClose();
   bool Loaded() const { return loaded_; }
+  // True once the form has been unloaded (until it is shown again): its timers stay silent.
+  bool Unloaded() const { return unloaded_; }
   bool Visible() const { return visible_; }
   std::function<void(bool& cancel)> onUnload;
   // Runs after the form has been unloaded (the main window ends the program here).
@@ -69,7 +71,10 @@ class Form {
   // Mouse input in client coordinates, from the backend. The control under the pointer gets
   // MouseDown and MouseMove; MouseUp goes to the control that got the MouseDown, and a Click
   // follows when the release is over that same control. Presses on no control reach the
-  // form's own handlers. Disabled and hidden controls are passed through.
+  // form's own handlers. Disabled and hidden controls are passed through. As on Windows,
+  // while a button is held the pressed control (or the form) keeps the mouse: moves go to
+  // it too, and a Click needs the left button. Handlers get coordinates relative to their
+  // control.
   void MouseDown(int button, int shift, int x, int y);
   void MouseUp(int button, int shift, int x, int y);
   void MouseMove(int button, int shift, int x, int y);
@@ -78,13 +83,16 @@ class Form {
   Control* ControlAt(int x, int y) const;
   // The cursor that applies at a client point (the app cursor is the backend's matter).
   CursorKind CursorAt(int x, int y) const;
+  // The control whose own cursor setting CursorAt returned (nullptr: none, the arrow); the
+  // Win32 backend asks it for HasCustomCursor().
+  const Control* CursorSourceAt(int x, int y) const;
 
   // Painting order for a backend: every visible control, bottom to top, with its client
   // rectangle clipped to its containers.
   struct PaintItem {
     Control* control;
     Rect clientBounds;  // unclipped position in client coordinates
-    Rect clip;          // what of it may show
+    Rect clip;          // what of it may show (may be empty)
   };
   std::vector<PaintItem> PaintList() const;
 
@@ -97,6 +105,11 @@ class Form {
  private:
   void Adopt(std::unique_ptr<Control> c);
   void EnsureCreated();
+  std::vector<Control*> StackOf(const PictureBox* container) const;
+  Control* HitIn(const PictureBox* container, int x, int y) const;
+  void PaintInto(const PictureBox* container, const Rect& clip,
+                 std::vector<PaintItem>& out) const;
+  void ClickControl(Control& c);
 
   Backend& backend_;
   std::string name_;
@@ -106,6 +119,8 @@ class Form {
   bool created_ = false;
   bool loaded_ = false;
   bool visible_ = false;
+  bool unloaded_ = false;
+  bool unloading_ = false;
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Control*> topLevel_;
   std::vector<std::unique_ptr<Timer>> timers_;

@@ -20,13 +20,19 @@ constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 255); }
 
 class Picture {
  public:
+  // Larger pictures are refused (an empty picture, or nullopt from FromBmp), so that a
+  // corrupt size can never ask for gigabytes.
+  static constexpr int kMaxSide = 16384;
+  static constexpr long long kMaxPixels = 16LL * 1024 * 1024;
+  static bool FitsLimits(long long width, long long height);
+
   Picture() = default;
   Picture(int width, int height, Color fill = Rgb(255, 255, 255));
 
   // A 24-bit (or 8-bit paletted / 32-bit) uncompressed BMP file's bytes; nullopt when the
   // bytes are no such file or are cut short.
   static std::optional<Picture> FromBmp(std::span<const std::uint8_t> bytes);
-  std::vector<std::uint8_t> ToBmp() const;  // 24-bit, bottom-up, padded rows
+  std::vector<std::uint8_t> ToBmp() const;  // 24-bit, bottom-up, padded rows; empty: no bytes
 
   int Width() const { return width_; }
   int Height() const { return height_; }
@@ -35,6 +41,8 @@ class Picture {
   Color At(int x, int y) const;         // out of range gives black
   void Set(int x, int y, Color c);      // out of range is ignored
   void Fill(Color c);
+  // Copies source's pixels onto this picture's top-left corner, as far as both reach.
+  void CopyFrom(const Picture& source);
   std::uint8_t* Row(int y) { return bgr_.data() + static_cast<std::size_t>(y) * width_ * 3; }
   const std::uint8_t* Row(int y) const {
     return bgr_.data() + static_cast<std::size_t>(y) * width_ * 3;
