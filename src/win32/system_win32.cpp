@@ -1,0 +1,203 @@
+#include "win32/system_win32.h"
+
+#include <commdlg.h>
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <climits>
+
+#include "win32/raii.h"
+#include "win32/registry_shell.h"
+
+namespace hv::win32 {
+namespace {
+
+// Big enough for any path the dialog can return, long-path prefixes included.
+constexpr DWORD kSaveBufferChars = 32768;
+
+const wchar_t* OrNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
+
+// The dialog adds the extension after a dot of its own, so ".rtf" must be passed as "rtf".
+std::wstring DefaultExtension(const std::string& extension) {
+  std::wstring wide = Widen(extension);
+  if (!wide.empty() && wide.front() == L'.') wide.erase(0, 1);
+  return wide;
+}
+
+std::vector<wchar_t> FileBuffer(const std::string& defaultName) {
+  std::vector<wchar_t> buffer(kSaveBufferChars, L'\0');
+  const std::wstring name = Widen(defaultName);
+  // A default name that cannot fit is left out rather than cut to a wrong name.
+  if (name.size() < buffer.size()) name.copy(buffer.data(), name.size());
+  return buffer;
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const std::size_t left = bytes.size() - done;
+    const DWORD chunk = left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left);
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::wstring DialogFilter(const std::string& filter) {
+  if (filter.empty()) return {};
+  std::wstring list = Widen(filter);
+  for (wchar_t& c : list) {
+    if (c == L'|') c = L'\0';
+  }
+  if (list.back() != L'\0') list += L'\0';
+  list += L'\0';
+  return list;
+}
+
+std::optional<std::string> ToAnsi(const std::string& utf8) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return std::string();
+  if (wide.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+  const int length = static_cast<int>(wide.size());
+  // With UTF-8 as the ANSI code page every character fits, and WideCharToMultiByte rejects
+  // a default character for it (ERROR_INVALID_PARAMETER), so pass none then.
+  const bool utf8Acp = ::GetACP() == CP_UTF8;
+  const char* replacement = utf8Acp ? nullptr : "?";
+  const int size =
+      ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, replacement, nullptr);
+  if (size <= 0) return std::nullopt;
+  std::string ansi(static_cast<std::size_t>(size), '\0');
+  if (::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), size, replacement,
+                            nullptr) != size) {
+    return std::nullopt;
+  }
+  return ansi;
+}
+
+int SystemWin32::ProcessorCount() {
+  SYSTEM_INFO info{};
+  ::GetSystemInfo(&info);
+  return static_cast<int>(info.dwNumberOfProcessors);
+}
+
+int SystemWin32::MouseButtons() { return ::GetSystemMetrics(SM_CMOUSEBUTTONS); }
+
+std::uint32_t SystemWin32::TickCount() { return ::timeGetTime(); }
+
+std::uint64_t SystemWin32::TickCount64() { return ::GetTickCount64(); }
+
+std::optional<std::string> SystemWin32::Environment(const std::string& name) {
+  const std::wstring wideName = Widen(name);
+  std::vector<wchar_t> buffer(256);
+  // The variable can change between calls; a too-small buffer reports the size needed.
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    ::SetLastError(ERROR_SUCCESS);
+    const DWORD got = ::GetEnvironmentVariableW(wideName.c_str(), buffer.data(),
+                                                static_cast<DWORD>(buffer.size()));
+    if (got == 0) {
+      // 0 is both "unset" and "set to the empty text"; only the error code tells them apart.
+      if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+      return std::string();
+    }
+    if (got < buffer.size()) return Narrow(buffer.data(), static_cast<int>(got));
+    buffer.resize(got);
+  }
+  return std::nullopt;
+}
+
+std::optional<std::uint32_t> SystemWin32::FileAttributes(const std::string& path) {
+  const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return attributes;
+}
+
+void SystemWin32::OpenUrl(std::uintptr_t owner, const std::string& url) {
+  ::ShellExecuteW(reinterpret_cast<HWND>(owner), L"open", Widen(url).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
+}
+
+std::optional<std::vector<std::uint8_t>> SystemWin32::DigitalProductId() {
+  HKEY raw = nullptr;
+  // The 64-bit view: a 32-bit build would otherwise be redirected to WOW6432Node, which holds
+  // no product id.
+  if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", 0,
+                      KEY_QUERY_VALUE | KEY_WOW64_64KEY, &raw) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  const RegKey key(raw);
+  std::optional<RegistryValueBytes> value = ReadRegistryValue(key.get(), L"DigitalProductId");
+  if (!value) return std::nullopt;
+  return std::move(value->bytes);
+}
+
+platform::SaveDialogResult SystemWin32::SaveDialog(const platform::SaveDialogRequest& request) {
+  const std::wstring filter = DialogFilter(request.filter);
+  const std::wstring title = Widen(request.title);
+  const std::wstring folder = Widen(request.initialFolder);
+  const std::wstring extension = DefaultExtension(request.defaultExtension);
+  std::vector<wchar_t> file = FileBuffer(request.defaultName);
+
+  OPENFILENAMEW ofn{};
+  // The structure's real size; a 32-bit era constant makes the 64-bit dialog fail.
+  ofn.lStructSize = sizeof(OPENFILENAMEW);
+  ofn.hwndOwner = reinterpret_cast<HWND>(request.owner);
+  ofn.hInstance = ::GetModuleHandleW(nullptr);
+  ofn.lpstrFilter = OrNull(filter);
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrInitialDir = OrNull(folder);
+  ofn.lpstrTitle = OrNull(title);
+  ofn.lpstrDefExt = OrNull(extension);
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!::GetSaveFileNameW(&ofn)) return {};  // cancelled, or the dialog failed
+
+  file.back() = L'\0';  // the path is read up to its NUL, which must exist
+  platform::SaveDialogResult result;
+  result.path = Narrow(std::wstring(file.data()));
+  result.filterIndex = static_cast<int>(ofn.nFilterIndex);
+  return result;
+}
+
+bool SystemWin32::WriteAnsiFile(const std::string& path, const std::string& utf8) {
+  const std::optional<std::string> ansi = ToAnsi(utf8);
+  if (!ansi || path.empty()) return false;
+  HANDLE raw = ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+  // CreateFileW fails with INVALID_HANDLE_VALUE, not the null the handle owner treats as empty.
+  if (raw == INVALID_HANDLE_VALUE) return false;
+  const KernelHandle file(raw);
+  return WriteAll(file.get(), *ansi);
+}
+
+std::string SystemWin32::ShortDateFormat() {
+  wchar_t format[LOCALE_NAME_MAX_LENGTH * 2] = {};
+  const int got = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, format,
+                                    static_cast<int>(std::size(format)));
+  // The invariant locale's short date, should the user's locale not answer.
+  if (got <= 1) return "MM/dd/yyyy";
+  return Narrow(std::wstring(format));
+}
+
+char SystemWin32::DecimalSeparator() {
+  wchar_t separator[8] = {};
+  const int got = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
+                                    static_cast<int>(std::size(separator)));
+  // The number texts are built byte by byte, so a separator outside ASCII cannot be used.
+  if (got <= 1 || separator[0] == L'\0' || separator[0] > 0x7F) return '.';
+  return static_cast<char>(separator[0]);
+}
+
+platform::LocalTime SystemWin32::Now() {
+  SYSTEMTIME t{};
+  ::GetLocalTime(&t);
+  return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
+}  // namespace hv::win32

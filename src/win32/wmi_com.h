@@ -1,0 +1,36 @@
+#pragma once
+// WMI over COM for the local root\cimv2 namespace. Values are handed over as the scripting
+// interface hands them: 64-bit integers and date-times as their text.
+#include <oleauto.h>
+#include <wbemcli.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/variant.h"
+#include "platform/wmi.h"
+#include "win32/raii.h"
+
+namespace hv::win32 {
+
+class WmiCom : public platform::WmiService {
+ public:
+  // nullptr when the locator cannot be made or the namespace cannot be opened; COM must
+  // already be initialised on this thread.
+  static std::unique_ptr<WmiCom> Connect();
+
+  std::optional<std::vector<platform::WmiItem>> ExecQuery(const std::string& wql) override;
+
+ private:
+  explicit WmiCom(ComPtr<IWbemServices> services) : services_(std::move(services)) {}
+  ComPtr<IWbemServices> services_;
+};
+
+// A property's VARIANT as a Variant: strings, 8- to 32-bit integers, reals, booleans and
+// one-dimensional arrays of them; anything else is Null.
+platform::Variant FromComVariant(const VARIANT& v);
+
+}  // namespace hv::win32
