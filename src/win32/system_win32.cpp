@@ -1,9 +1,10 @@
 #include "win32/system_win32.h"
 
+#include <windows.h>
+// After windows.h, which they rely on.
 #include <commdlg.h>
 #include <mmsystem.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <climits>
 

@@ -1,9 +1,10 @@
 #pragma once
 // WMI over COM for the local root\cimv2 namespace. Values are handed over as the scripting
 // interface hands them: 64-bit integers and date-times as their text.
+#include <windows.h>
+// After windows.h, which they rely on.
 #include <oleauto.h>
 #include <wbemcli.h>
-#include <windows.h>
 
 #include <memory>
 #include <optional>

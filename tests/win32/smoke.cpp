@@ -1,8 +1,9 @@
 // Checks the real services under Wine (or Windows): WMI over COM, the registry shell, the
 // special folders, the ANSI file writer, the resource assets and the system calls. Prints one
 // line per failure and "N passed, N failed" last; exits non-zero when anything failed.
-#include <oleauto.h>
 #include <windows.h>
+// After windows.h, which it relies on.
+#include <oleauto.h>
 
 #include <cstdio>
 #include <fstream>
