@@ -1,0 +1,1 @@
+"""Drawing helpers and picture makers for the program's bitmaps, cursor and icon."""
