@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace hv::test {
 namespace {
 
@@ -86,6 +88,7 @@ TEST(MemoryShellTest, InjectedFailuresLeaveValuesAlone) {
   EXPECT_EQ(shell.Get("HKCU\\C"), std::nullopt);
   EXPECT_EQ(shell.Writes().size(), 3u);
   EXPECT_FALSE(shell.RegWrite("HKXX\\C", Variant("c"), "REG_SZ"));
+  EXPECT_THROW(shell.SetString("Software\\C", "c"), std::invalid_argument);
 }
 
 TEST(MemoryShellTest, SpecialFoldersByName) {

@@ -1,5 +1,7 @@
 #include "support/memory_registry.h"
 
+#include <stdexcept>
+
 #include "support/ascii.h"
 
 namespace hv::test {
@@ -89,7 +91,10 @@ std::optional<std::string> MemoryShell::SpecialFolders(const std::string& name) 
 }
 
 void MemoryShell::Set(const std::string& path, RegValue value) {
-  if (auto key = Normalize(path)) values_[*key] = std::move(value);
+  // A test that seeds a value nobody could read has a typo in its path: say so at once.
+  const auto key = Normalize(path);
+  if (!key) throw std::invalid_argument("not a registry value path: " + path);
+  values_[*key] = std::move(value);
 }
 
 void MemoryShell::Remove(const std::string& path) {

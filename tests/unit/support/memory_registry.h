@@ -53,6 +53,7 @@ class MemoryShell : public platform::ShellObject {
                 const std::string& type) override;
   std::optional<std::string> SpecialFolders(const std::string& name) override;
 
+  // Throws std::invalid_argument for a path with no known root.
   void Set(const std::string& path, RegValue value);
   void SetString(const std::string& path, std::string s) { Set(path, RegValue::Sz(std::move(s))); }
   void SetDword(const std::string& path, std::uint32_t d) { Set(path, RegValue::Dword(d)); }
