@@ -66,15 +66,17 @@ std::optional<std::string> ToAnsi(const std::string& utf8) {
   if (wide.empty()) return std::string();
   if (wide.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
   const int length = static_cast<int>(wide.size());
-  // With UTF-8 as the ANSI code page every character fits, and WideCharToMultiByte rejects
-  // a default character for it (ERROR_INVALID_PARAMETER), so pass none then.
+  // Without WC_NO_BEST_FIT_CHARS the conversion writes look-alikes ("O" for an omega, "8"
+  // for infinity) instead of "?". With UTF-8 as the ANSI code page every character fits, and
+  // WideCharToMultiByte rejects both the flag and a default character for it.
   const bool utf8Acp = ::GetACP() == CP_UTF8;
+  const DWORD flags = utf8Acp ? 0 : WC_NO_BEST_FIT_CHARS;
   const char* replacement = utf8Acp ? nullptr : "?";
   const int size =
-      ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, replacement, nullptr);
+      ::WideCharToMultiByte(CP_ACP, flags, wide.data(), length, nullptr, 0, replacement, nullptr);
   if (size <= 0) return std::nullopt;
   std::string ansi(static_cast<std::size_t>(size), '\0');
-  if (::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), size, replacement,
+  if (::WideCharToMultiByte(CP_ACP, flags, wide.data(), length, ansi.data(), size, replacement,
                             nullptr) != size) {
     return std::nullopt;
   }

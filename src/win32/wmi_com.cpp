@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "win32/wql_text.h"
+
 namespace hv::win32 {
 namespace {
 
@@ -39,7 +41,9 @@ Variant FromUnsigned32(std::uint32_t u) {
   return Variant(static_cast<std::int32_t>(u));
 }
 
-Variant FromScalar(const VARIANT& v) {
+// WMI hands uint32 properties over in a VT_I4; only the CIM type says the bits are unsigned,
+// and taking them as signed would make a 3 GB AdapterRAM negative.
+Variant FromScalar(const VARIANT& v, bool unsigned32) {
   switch (V_VT(&v)) {
     case VT_BSTR:
       return Variant(BstrText(V_BSTR(&v)));
@@ -48,6 +52,7 @@ Variant FromScalar(const VARIANT& v) {
     case VT_I2:
       return Variant(static_cast<std::int32_t>(V_I2(&v)));
     case VT_I4:
+      if (unsigned32) return FromUnsigned32(static_cast<std::uint32_t>(V_I4(&v)));
       return Variant(static_cast<std::int32_t>(V_I4(&v)));
     case VT_UI1:
       return Variant(static_cast<std::int32_t>(V_UI1(&v)));
@@ -68,17 +73,18 @@ Variant FromScalar(const VARIANT& v) {
 
 // One element of a SafeArray as a borrowed VARIANT: the element's bytes copied into the
 // union (a BSTR element stays owned by the array), or the element itself for VT_VARIANT.
-Variant FromElement(VARTYPE type, const unsigned char* element, unsigned int size) {
+Variant FromElement(VARTYPE type, const unsigned char* element, unsigned int size,
+                    bool unsigned32) {
   if (type == VT_VARIANT) return FromComVariant(*reinterpret_cast<const VARIANT*>(element));
   VARIANT borrowed;
   ::VariantInit(&borrowed);
   V_VT(&borrowed) = type;
   if (size > sizeof(borrowed.llVal)) return Variant::Null();
   std::memcpy(&borrowed.llVal, element, size);
-  return FromScalar(borrowed);
+  return FromScalar(borrowed, unsigned32);
 }
 
-Variant FromArray(const VARIANT& v) {
+Variant FromArray(const VARIANT& v, bool unsigned32) {
   SAFEARRAY* array = (V_VT(&v) & VT_BYREF) ? *V_ARRAYREF(&v) : V_ARRAY(&v);
   if (array == nullptr || ::SafeArrayGetDim(array) != 1) return Variant::Null();
   LONG lower = 0, upper = -1;
@@ -94,7 +100,8 @@ Variant FromArray(const VARIANT& v) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   const std::int64_t count = std::int64_t{upper} - lower + 1;
   for (std::int64_t i = 0; i < count; ++i) {
-    items.push_back(FromElement(type, bytes + static_cast<std::size_t>(i) * size, size));
+    items.push_back(
+        FromElement(type, bytes + static_cast<std::size_t>(i) * size, size, unsigned32));
   }
   ::SafeArrayUnaccessData(array);
   return Variant(std::move(items));
@@ -106,8 +113,9 @@ platform::WmiItem ItemOf(IWbemClassObject* object) {
   for (;;) {
     OwnedBstr name;
     ComVariant value;
-    if (object->Next(0, name.put(), value.put(), nullptr, nullptr) != WBEM_S_NO_ERROR) break;
-    props.emplace_back(BstrText(name.get()), FromComVariant(value.get()));
+    CIMTYPE type = CIM_EMPTY;
+    if (object->Next(0, name.put(), value.put(), &type, nullptr) != WBEM_S_NO_ERROR) break;
+    props.emplace_back(BstrText(name.get()), FromComVariant(value.get(), type));
   }
   object->EndEnumeration();
   return platform::WmiItem(std::move(props));
@@ -115,9 +123,10 @@ platform::WmiItem ItemOf(IWbemClassObject* object) {
 
 }  // namespace
 
-Variant FromComVariant(const VARIANT& v) {
-  if (V_VT(&v) & VT_ARRAY) return FromArray(v);
-  return FromScalar(v);
+Variant FromComVariant(const VARIANT& v, CIMTYPE cimType) {
+  const bool unsigned32 = (cimType & ~CIM_FLAG_ARRAY) == CIM_UINT32;
+  if (V_VT(&v) & VT_ARRAY) return FromArray(v, unsigned32);
+  return FromScalar(v, unsigned32);
 }
 
 std::unique_ptr<WmiCom> WmiCom::Connect() {
@@ -158,7 +167,18 @@ std::optional<std::vector<platform::WmiItem>> WmiCom::ExecQuery(const std::strin
     if (returned == 0 || !object) break;
     items.push_back(ItemOf(object.get()));
   }
+  // Wine answers a query of a class it does not have with an empty set, where Windows
+  // fails it; ask for the class itself so that both report a missing class the same way.
+  if (items.empty() && !HasClass(wql)) return std::nullopt;
   return items;
+}
+
+bool WmiCom::HasClass(const std::string& wql) {
+  const std::optional<std::string> name = WqlClassName(wql);
+  if (!name) return false;
+  Bstr path(Widen(*name).c_str());
+  ComPtr<IWbemClassObject> definition;
+  return SUCCEEDED(services_->GetObject(path.get(), 0, nullptr, definition.put(), nullptr));
 }
 
 }  // namespace hv::win32

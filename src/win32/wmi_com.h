@@ -27,11 +27,13 @@ class WmiCom : public platform::WmiService {
 
  private:
   explicit WmiCom(ComPtr<IWbemServices> services) : services_(std::move(services)) {}
+  bool HasClass(const std::string& wql);
   ComPtr<IWbemServices> services_;
 };
 
 // A property's VARIANT as a Variant: strings, 8- to 32-bit integers, reals, booleans and
-// one-dimensional arrays of them; anything else is Null.
-platform::Variant FromComVariant(const VARIANT& v);
+// one-dimensional arrays of them; anything else is Null. cimType is the property's CIM type,
+// which tells an unsigned 32-bit value from the signed VT_I4 that carries it.
+platform::Variant FromComVariant(const VARIANT& v, CIMTYPE cimType = CIM_EMPTY);
 
 }  // namespace hv::win32

@@ -136,6 +136,38 @@ void CheckVariantMapping() {
   }
 }
 
+// uint32 properties come in a VT_I4; the CIM type decides how its bits read.
+void CheckUnsignedMapping() {
+  struct Case {
+    std::int32_t bits;
+    CIMTYPE cim;
+    Variant expected;
+  };
+  const Case cases[] = {
+      {-1048576, CIM_UINT32, Variant(std::int64_t{4293918720})},
+      {INT32_MIN, CIM_UINT32, Variant(std::int64_t{2147483648})},
+      {268435456, CIM_UINT32, Variant(std::int32_t{268435456})},
+      {-5, CIM_SINT32, Variant(std::int32_t{-5})},
+      {-5, CIM_EMPTY, Variant(std::int32_t{-5})},
+  };
+  for (const Case& c : cases) {
+    w32::ComVariant v;
+    VARIANT* raw = v.put();
+    V_VT(raw) = VT_I4;
+    V_I4(raw) = c.bits;
+    Check(w32::FromComVariant(v.get(), c.cim) == c.expected,
+          "VT_I4 " + std::to_string(c.bits) + " with CIM type " + std::to_string(c.cim));
+  }
+  w32::ComVariant array;
+  VARIANT* raw = array.put();
+  V_VT(raw) = VT_ARRAY | VT_I4;
+  V_ARRAY(raw) = MakeArray(VT_I4, {-1, 1});
+  Check(w32::FromComVariant(array.get(), CIM_UINT32 | CIM_FLAG_ARRAY) ==
+            Variant(
+                std::vector<Variant>{Variant(std::int64_t{4294967295}), Variant(std::int32_t{1})}),
+        "an array of uint32");
+}
+
 const std::wstring kTestKey = L"Software\\HarvalaSmokeTest";
 const std::string kTestPath = "HKEY_CURRENT_USER\\Software\\HarvalaSmokeTest\\";
 
@@ -288,7 +320,7 @@ void CheckDialogFilter() {
   };
   const Case cases[] = {
       {"Rich text format (*.rtf)|*.rtf|Plain text (*.txt)|*.txt|",
-       std::wstring(L"Rich text format (*.rtf)\0*.rtf\0Plain text (*.txt)\0*.txt\0\0", 58)},
+       std::wstring(L"Rich text format (*.rtf)\0*.rtf\0Plain text (*.txt)\0*.txt\0\0", 57)},
       {"Web page (*.htm)|*.htm", std::wstring(L"Web page (*.htm)\0*.htm\0\0", 24)},
       {"", L""},
   };
@@ -314,6 +346,7 @@ int main() {
     w32::SystemWin32 system;
     CheckWmi();
     CheckVariantMapping();
+    CheckUnsignedMapping();
     CheckRegistry();
     CheckFiles(system);
     CheckSystem(system);
