@@ -1,0 +1,49 @@
+#include "win32/clipboard.h"
+
+#include <cstring>
+
+#include "win32/raii.h"
+
+namespace hv::win32 {
+
+namespace {
+
+// Another program may hold the clipboard for a moment: a few short tries.
+bool OpenClipboardPatiently(HWND owner) {
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    if (::OpenClipboard(owner)) return true;
+    ::Sleep(10);
+  }
+  return false;
+}
+
+class ClipboardGuard {
+ public:
+  ~ClipboardGuard() { ::CloseClipboard(); }
+};
+
+}  // namespace
+
+bool PutClipboardText(HWND owner, const std::wstring& text) {
+  if (!owner || !OpenClipboardPatiently(owner)) return false;
+  ClipboardGuard open;
+  ::EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (!memory) return false;
+  void* target = ::GlobalLock(memory);
+  if (!target) {
+    ::GlobalFree(memory);
+    return false;
+  }
+  std::memcpy(target, text.c_str(), bytes);
+  ::GlobalUnlock(memory);
+  // Once SetClipboardData succeeds the memory belongs to the clipboard.
+  if (!::SetClipboardData(CF_UNICODETEXT, memory)) {
+    ::GlobalFree(memory);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace hv::win32

@@ -1,0 +1,12 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace hv::win32 {
+
+// Replaces the clipboard's contents with Unicode text; false when the clipboard could not
+// be had. The owner window must exist: without one, SetClipboardData fails.
+bool PutClipboardText(HWND owner, const std::wstring& text);
+
+}  // namespace hv::win32

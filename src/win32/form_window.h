@@ -1,0 +1,82 @@
+#pragma once
+// The real top-level window of one form: it paints the model, keeps the child controls and
+// timers in step with it, and turns window messages into the model's events.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/form.h"
+#include "win32/child_controls.h"
+
+namespace hv::win32 {
+
+class Win32Backend;
+
+inline constexpr const wchar_t* kFormClassName = L"HarvalaForm";
+
+class FormWindow {
+ public:
+  FormWindow(Win32Backend& backend, tk::Form& form);
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  static bool RegisterWindowClass(HINSTANCE instance);
+
+  const tk::Form* Model() const { return form_; }
+  HWND Hwnd() const { return hwnd_; }
+  // A window procedure of this window is running further up the stack.
+  bool Busy() const { return depth_ > 0; }
+
+  void Show();
+  void Hide();
+  void ShowModalOver(HWND owner);
+  void SyncAll();
+  void SyncControl(const tk::Control& control);
+  void SyncTimer(const tk::Timer& timer);
+  void StopTimers();
+  void SyncCaption();
+  void SetAlpha(std::uint8_t alpha);
+  // Shows the cursor that applies now when the pointer is over this window: the model
+  // changed it without the mouse moving.
+  void RefreshCursor();
+  // The form is gone or unloaded: destroys the window without calling into the model again.
+  void Retire();
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleQuietly(UINT message, WPARAM wParam, LPARAM lParam);
+  void Create();
+  void CreateToolTip();
+  void CenterOn(HWND owner);
+
+  LRESULT OnPaint();
+  LRESULT OnClose();
+  LRESULT OnTimer(WPARAM id);
+  LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+  LRESULT OnMouseButton(int button, bool down, WPARAM keys, LPARAM point);
+  LRESULT OnMouseMove(WPARAM keys, LPARAM point);
+  LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnColorStatic(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+
+  HCURSOR CursorAt(int x, int y) const;
+  void UpdateToolTip(int x, int y);
+
+  Win32Backend& backend_;
+  tk::Form* form_;
+  HWND hwnd_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HWND modalOwner_ = nullptr;
+  ChildControls children_;
+  std::vector<UINT_PTR> runningTimers_;
+  const tk::Control* tipControl_ = nullptr;
+  std::string tipText_;
+  int depth_ = 0;
+  bool retired_ = false;
+};
+
+}  // namespace hv::win32
