@@ -44,6 +44,11 @@ class System {
   virtual std::string ShortDateFormat() = 0;  // e.g. "dd/MM/yyyy"
   virtual char DecimalSeparator() = 0;
   virtual LocalTime Now() = 0;
+  // The ANSI code page WriteAnsiFile writes in (GetACP); files that declare their code page
+  // say this one.
+  virtual unsigned AnsiCodePage() { return 1252; }
+  // The user's long time format (LOCALE_STIMEFORMAT), e.g. "HH:mm:ss" or "h:mm:ss tt".
+  virtual std::string LongTimeFormat() { return "HH:mm:ss"; }
 };
 
 }  // namespace hv::platform

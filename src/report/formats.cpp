@@ -23,10 +23,17 @@ std::string EscapeHtml(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -48,10 +55,13 @@ std::string Channel(int channel) { return std::to_string(Clamp(channel)); }
 
 std::string Escape(Format format, std::string_view text) {
   switch (format) {
-    case Format::Rtf: return EscapeRtf(text);
-    case Format::Html: return EscapeHtml(text);
+    case Format::Rtf:
+      return EscapeRtf(text);
+    case Format::Html:
+      return EscapeHtml(text);
     case Format::BBCode:
-    case Format::Plain: break;
+    case Format::Plain:
+      break;
   }
   return std::string(text);
 }

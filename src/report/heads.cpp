@@ -34,8 +34,7 @@ ReportOutput RtfHead(const HeadInputs& in) {
 ReportOutput HtmlHead(const HeadInputs& in) {
   ReportOutput out;
   std::string& t = out.text;
-  t = "<html>\r\n\t<head>\r\n\t\t<title>" + Escape(Format::Html, in.reportName) +
-      "</title>\r\n";
+  t = "<html>\r\n\t<head>\r\n\t\t<title>" + Escape(Format::Html, in.reportName) + "</title>\r\n";
   t += "\t\t<style type='text/css'>\r\n";
   t += "\t\t\tbody{margin-top:0px; margin-left:15px}\r\n";
   t += "\t\t\tlabel{font-family:'Segoe UI', Arial; cursor:auto}\r\n\t\t\t";
@@ -69,8 +68,8 @@ ReportOutput PlainHead(const HeadInputs& in) {
 
 int RtfCharset(unsigned codePage) {
   static constexpr std::pair<unsigned, int> kSets[] = {
-      {874, 222}, {932, 128}, {936, 134}, {949, 129}, {950, 136},  {1250, 238},
-      {1251, 204}, {1253, 161}, {1254, 162}, {1255, 177}, {1256, 178}, {1257, 186}, {1258, 163}};
+      {874, 222},  {932, 128},  {936, 134},  {949, 129},  {950, 136},  {1250, 238}, {1251, 204},
+      {1253, 161}, {1254, 162}, {1255, 177}, {1256, 178}, {1257, 186}, {1258, 163}};
   for (const auto& [page, set] : kSets) {
     if (page == codePage) return set;
   }

@@ -10,7 +10,7 @@ namespace hv::report {
 struct HeadInputs {
   TitleLine title;
   Accent accent;
-  std::string reportName;   // the HTML page title
+  std::string reportName;    // the HTML page title
   unsigned codePage = 1252;  // the ANSI code page the files are written in
 };
 

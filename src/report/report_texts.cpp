@@ -4,10 +4,14 @@ namespace hv::report {
 
 ReportOutput& ReportTexts::Output(Format format) {
   switch (format) {
-    case Format::Rtf: return Tb1;
-    case Format::Html: return Tb2;
-    case Format::BBCode: return Tb3;
-    case Format::Plain: break;
+    case Format::Rtf:
+      return Tb1;
+    case Format::Html:
+      return Tb2;
+    case Format::BBCode:
+      return Tb3;
+    case Format::Plain:
+      break;
   }
   return Tb4;
 }

@@ -1,0 +1,41 @@
+#include "report/section_chain.h"
+
+#include <array>
+
+#include "report/section_writers.h"
+
+namespace hv::report {
+
+namespace {
+
+// A writer still to come is nullptr: its step shows progress only.
+constexpr std::array<SectionStep, 12> kChain = {{
+    {"1/12", 12, nullptr},    // User account
+    {"2/12", 13, nullptr},    // Computer
+    {"3/12", 14, nullptr},    // Operating system
+    {"4/12", 15, nullptr},    // Processor
+    {"5/12", 16, nullptr},    // RAM
+    {"6/12", 17, nullptr},    // Hard drives
+    {"7/12", 18, nullptr},    // Bios
+    {"8/12", 19, nullptr},    // Display
+    {"9/12", 32, nullptr},    // Graphics card: reads the Display section's memory size
+    {"10/12", 162, nullptr},  // Keyboard
+    {"11/12", 163, nullptr},  // Mouse
+    {"12/12", 23, nullptr},   // Others hardware
+}};
+
+}  // namespace
+
+std::span<const SectionStep> ReportChain() { return kChain; }
+
+void RunSections(ReportRun& run, std::span<const SectionStep> steps) {
+  NeutralText& tb = run.texts.Tb;
+  tb.Clear();
+  for (const SectionStep& s : steps) {
+    if (s.write != nullptr) tb.AppendTitle(Text(run, s.titleElement));
+    if (run.showStatus) run.showStatus(ReplaceAll(Text(run, 179), "(#)", s.step));
+    if (s.write != nullptr) s.write(run);
+  }
+}
+
+}  // namespace hv::report
