@@ -82,18 +82,22 @@ void ApplyColor(tk::PictureBox& box, const Appearance& look) {
   box.Refresh();
 }
 
-void MainWindow::SplitColor(std::int32_t colour) {
-  app.look.tintRed = static_cast<std::uint8_t>(colour & 255);
-  app.look.tintGreen = static_cast<std::uint8_t>((colour / 256) & 255);
-  app.look.tintBlue = static_cast<std::uint8_t>((colour / 65536) & 255);
+void SplitColour(Appearance& look, std::int32_t colour) {
+  look.tintRed = static_cast<std::uint8_t>(colour & 255);
+  look.tintGreen = static_cast<std::uint8_t>((colour / 256) & 255);
+  look.tintBlue = static_cast<std::uint8_t>((colour / 65536) & 255);
 }
 
-void MainWindow::ComputeTitleColor() {
-  auto channel = [&](int tint) { return std::clamp(tint - 90 + app.look.shine, 0, 255); };
-  app.look.colorRed = channel(app.look.tintRed);
-  app.look.colorGreen = channel(app.look.tintGreen);
-  app.look.colorBlue = channel(app.look.tintBlue);
+void ComputeAccent(Appearance& look) {
+  auto channel = [&](int tint) { return std::clamp(tint - 90 + look.shine, 0, 255); };
+  look.colorRed = channel(look.tintRed);
+  look.colorGreen = channel(look.tintGreen);
+  look.colorBlue = channel(look.tintBlue);
 }
+
+void MainWindow::SplitColor(std::int32_t colour) { SplitColour(app.look, colour); }
+
+void MainWindow::ComputeTitleColor() { ComputeAccent(app.look); }
 
 void MainWindow::ApplySkin() {
   SplitColor(app.look.skinColor);

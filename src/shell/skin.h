@@ -26,6 +26,11 @@ void BlendPicture(tk::PictureBox& destination, const tk::PictureBox& source, std
 void RecolorDib(std::uint8_t* bits, int width, int height, int stride, std::uint8_t tintRed,
                 std::uint8_t tintGreen, std::uint8_t tintBlue, int shine);
 
+// The tint bytes of a colour kept as blue * 65536 + green * 256 + red.
+void SplitColour(Appearance& look, std::int32_t colour);
+// The accent colour of titles, headings and reports: each tint channel - 90 + shine, clamped.
+void ComputeAccent(Appearance& look);
+
 // Recolours the box's drawn image from its assigned grey picture with the tint and shine.
 void ApplyColor(tk::PictureBox& box, const Appearance& look);
 

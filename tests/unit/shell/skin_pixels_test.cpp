@@ -42,3 +42,76 @@ TEST(Skin, RecolourLeavesRowPaddingAlone) {
 
 }  // namespace
 }  // namespace hv::shell
+
+#include "shell/app.h"
+#include "toolkit/headless_backend.h"
+
+namespace hv::shell {
+namespace {
+
+class SkinBoxes : public ::testing::Test {
+ protected:
+  tk::PictureBox& Box(const char* name, int w, int h, std::shared_ptr<const tk::Picture> pic) {
+    auto& box = form.Add<tk::PictureBox>(name);
+    box.Move(0, 0, w, h);
+    box.SetPicture(std::move(pic));
+    return box;
+  }
+  tk::HeadlessBackend backend;
+  tk::Form form{backend, "T", 100, 100};
+};
+
+TEST_F(SkinBoxes, ApplyColorTintsFromTheAssignedGreyEveryTime) {
+  auto grey = std::make_shared<tk::Picture>(31, 3, tk::Rgb(200, 200, 200));
+  auto& box = Box("S4", 31, 3, grey);
+  Appearance look;
+  look.tintRed = 0;
+  look.tintGreen = 150;
+  look.tintBlue = 255;
+  look.shine = 24;
+  ApplyColor(box, look);
+  const tk::Picture once = box.Image();
+  EXPECT_EQ(once.At(30, 2), tk::Rgb(0, 130, 235));
+  ApplyColor(box, look);
+  EXPECT_EQ(box.Image(), once);
+  EXPECT_EQ(*box.Assigned(), *grey);  // the assigned picture is never altered
+}
+
+TEST_F(SkinBoxes, BlendPictureAtTheEndsOfTheAlphaRange) {
+  auto background = std::make_shared<tk::Picture>(4, 4, tk::Rgb(10, 20, 30));
+  auto source = std::make_shared<tk::Picture>(4, 4, tk::Rgb(250, 100, 0));
+  auto& to = Box("to", 4, 4, background);
+  auto& from = Box("from", 4, 4, source);
+  BlendPicture(to, from, 0);
+  EXPECT_EQ(to.Image(), *background);
+  BlendPicture(to, from, 255);
+  EXPECT_EQ(to.Image(), *source);
+  BlendPicture(to, from, 128);  // each frame starts again from the assigned picture
+  EXPECT_EQ(to.Image().At(1, 1),
+            tk::Rgb((250 * 128 + 10 * 127 + 127) / 255, (100 * 128 + 20 * 127 + 127) / 255,
+                    (0 + 30 * 127 + 127) / 255));
+}
+
+TEST_F(SkinBoxes, SplitAndAccentColours) {
+  struct Case {
+    std::int32_t colour;
+    int shine;
+    int r, g, b;
+  };
+  const Case cases[] = {{16750080, 24, 0, 84, 189},
+                        {16750080, 0, 0, 60, 165},
+                        {0xFFFFFF, 24, 189, 189, 189},
+                        {0, 0, 0, 0, 0}};
+  for (const Case& c : cases) {
+    Appearance look;
+    look.shine = c.shine;
+    SplitColour(look, c.colour);
+    ComputeAccent(look);
+    EXPECT_EQ(look.colorRed, c.r);
+    EXPECT_EQ(look.colorGreen, c.g);
+    EXPECT_EQ(look.colorBlue, c.b);
+  }
+}
+
+}  // namespace
+}  // namespace hv::shell
