@@ -132,7 +132,7 @@ std::string FormatDate(const CalendarDate& date, const std::string& picture) {
         return run == 3 ? monthName.substr(0, 3) : monthName;
       case 'y':
         if (run <= 2) return Padded(date.year % 100, run);
-        return std::to_string(date.year);
+        return Padded(date.year, 4);
       case 'g':
         return std::string();  // the era: nothing for the Gregorian calendar
       default:

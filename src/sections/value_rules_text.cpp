@@ -9,21 +9,27 @@ namespace {
 
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
+// The byte offset after the character that starts at offset i. Stray continuation bytes
+// count with the character before them (or as one at the start), so a malformed text is
+// still cut without splitting anything further.
+std::size_t NextChar(const std::string& text, std::size_t i) {
+  ++i;
+  while (i < text.size() && IsContinuationByte(text[i])) ++i;
+  return i;
+}
+
 // Byte offset of the start of character number `chars` (counting from 0), or the text's
-// size when it has fewer characters. Stray continuation bytes count with the character
-// before them, so a malformed text is still cut without splitting anything further.
+// size when it has fewer characters.
 std::size_t OffsetOfChar(const std::string& text, std::size_t chars) {
   std::size_t i = 0;
-  for (std::size_t n = 0; n < chars && i < text.size(); ++n) {
-    ++i;
-    while (i < text.size() && IsContinuationByte(text[i])) ++i;
-  }
+  for (std::size_t n = 0; n < chars && i < text.size(); ++n) i = NextChar(text, i);
   return i;
 }
 
 std::size_t CharCount(const std::string& text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuationByte(c); }));
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); i = NextChar(text, i)) ++count;
+  return count;
 }
 
 // Latin-1 letters are the two-byte sequences C3 80..C3 BE; upper case C3 80..C3 9E and
