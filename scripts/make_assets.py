@@ -15,12 +15,13 @@ from assetgen import brand, formats, icons, notices, skin  # noqa: E402
 
 # name, size, what it shows: written to the README in this order.
 CATALOGUE = [
-    ("SkinMenu", "170 x 553", "skin, grey: the left menu strip with faint lines between the 13 entries"),
+    ("SkinMenu", "170 x 553",
+     "skin, grey: the left menu strip with faint lines between the 13 entries"),
     ("SkinTop", "576 x 31", "skin, grey: the strip above the page"),
     ("SkinBottom", "576 x 31", "skin, grey: the strip below the page"),
     ("SkinRight", "31 x 553", "skin, grey: the strip right of the page"),
     ("Bar", "170 x 35", "skin, grey: the brighter highlight bar of the current menu entry"),
-    ("BarMark", "7 x 13", "white tab with a grey pointer at the bar's right end"),
+    ("BarMark", "7 x 13", "white tab with a dark pointer at the bar's right end"),
     ("Corner1", "4 x 4", "rounded top-left corner of the page area (grey outside, white inside)"),
     ("Corner2", "4 x 4", "rounded top-right corner of the page area"),
     ("Corner3", "4 x 4", "rounded bottom-right corner of the page area"),
@@ -89,7 +90,8 @@ def readme():
     lines = ["# Pictures", "", "Made by a script, not by hand: regenerate with "
              "python3 scripts/make_assets.py", "",
              "BMPs are 24-bit, uncompressed, bottom-up. Skin pictures (SkinMenu, SkinTop, "
-             "SkinBottom, SkinRight, Bar) are pure grey; the program tints them.", ""]
+             "SkinBottom, SkinRight, Bar) are pure grey; the program tints them. BarMark, "
+             "MenuLogo and the corners are shown as they are.", ""]
     for name, size, what in CATALOGUE:
         lines.append("- %s.bmp, %s: %s" % (name, size, what))
     for name, size, what in OTHER_FILES:

@@ -104,7 +104,7 @@ def box(x0, y0, x1, y1, r=0.0):
     return Shape((x0, y0, x1, y1), sdf)
 
 
-def _segment_distance(px, py, ax, ay, bx, by):
+def segment_distance(px, py, ax, ay, bx, by):
     dx, dy = bx - ax, by - ay
     length2 = dx * dx + dy * dy
     t = 0.0 if length2 == 0 else clamp(((px - ax) * dx + (py - ay) * dy) / length2)
@@ -120,7 +120,7 @@ def stroke(points, width, closed=False):
     h = width / 2.0
 
     def sdf(x, y):
-        return min(_segment_distance(x, y, a[0], a[1], b[0], b[1]) for a, b in segs) - h
+        return min(segment_distance(x, y, a[0], a[1], b[0], b[1]) for a, b in segs) - h
 
     xs, ys = [p[0] for p in pts], [p[1] for p in pts]
     return Shape((min(xs) - h, min(ys) - h, max(xs) + h, max(ys) + h), sdf)
@@ -148,7 +148,7 @@ def polygon(points):
         j = n - 1
         for i in range(n):
             (xi, yi), (xj, yj) = pts[i], pts[j]
-            d = min(d, _segment_distance(x, y, xj, yj, xi, yi))
+            d = min(d, segment_distance(x, y, xj, yj, xi, yi))
             if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
                 inside = not inside
             j = i
@@ -209,8 +209,10 @@ class Canvas:
 
     def _pixels(self, bbox, pad):
         x0, y0, x1, y1 = bbox
-        for py in range(max(0, int(math.floor(y0 - pad))), min(self.height, int(math.ceil(y1 + pad)))):
-            for px in range(max(0, int(math.floor(x0 - pad))), min(self.width, int(math.ceil(x1 + pad)))):
+        ys = range(max(0, math.floor(y0 - pad)), min(self.height, math.ceil(y1 + pad)))
+        xs = range(max(0, math.floor(x0 - pad)), min(self.width, math.ceil(x1 + pad)))
+        for py in ys:
+            for px in xs:
                 yield px, py
 
     def coverage(self, shape, px, py):
@@ -266,7 +268,8 @@ class Canvas:
             row = []
             for px in range(self.width):
                 a = self.alpha[py][px]
-                row.append(tuple(_byte(c + bgc * (1.0 - a)) for c, bgc in zip(self.rgb[py][px], bg)))
+                over = zip(self.rgb[py][px], bg)
+                row.append(tuple(_byte(c + bgc * (1.0 - a)) for c, bgc in over))
             rows.append(row)
         return rows
 

@@ -6,7 +6,7 @@ as strokes with round caps and joins, so the stroke ratio is part of the design.
 
 import math
 
-from .canvas import Shape, _segment_distance
+from .canvas import Shape, segment_distance
 
 X_HEIGHT = 0.72
 TRACKING = 0.085
@@ -99,7 +99,7 @@ def _strokes_shape(lines, width):
     h = width / 2.0
 
     def sdf(x, y):
-        return min(_segment_distance(x, y, a[0], a[1], b[0], b[1]) for a, b in segs) - h
+        return min(segment_distance(x, y, a[0], a[1], b[0], b[1]) for a, b in segs) - h
 
     xs = [p[0] for line in lines for p in line]
     ys = [p[1] for line in lines for p in line]

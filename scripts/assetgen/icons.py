@@ -1,5 +1,8 @@
 """The 48 x 48 page icons, drawn on white."""
 
+import colorsys
+import math
+
 from .canvas import (Canvas, arc_points, box, circle, ellipse, linear, polygon, radial, stroke,
                      turned, vertical)
 from .style import (BLUE, DARK, GOLD, GREEN, HAIR, INK, ORANGE, PCB, RED, SKIN, STEEL, WHITE,
@@ -42,7 +45,8 @@ def user(c):
     head = circle(24, 16.5, 9.5)
     c.fill(head.grow(1.4), WHITE)
     body(c, head, SKIN, paint=radial(21, 13, 13, [(0.0, SKIN[0]), (1.0, SKIN[1])]))
-    hair = (circle(24, 16.5, 9.5) & (box(0, 0, 48, 14.5) | circle(17, 12, 4.5))) - circle(30, 22, 9.6)
+    fringe = box(0, 0, 48, 14.5) | circle(17, 12, 4.5)
+    hair = (circle(24, 16.5, 9.5) & fringe) - circle(30, 22, 9.6)
     c.fill(hair.grow(-0.6), grad(hair, HAIR))
 
 
@@ -65,7 +69,8 @@ def computer(c):
     for i in range(4):
         c.fill(stroke([(33, 24 + i * 2.4), (41.5, 24 + i * 2.4)], 1.0), STEEL[2])
     c.fill(circle(37.25, 38, 2.6), INK)
-    c.fill(circle(37.25, 38, 1.7), radial(36.6, 37.3, 2.4, [(0.0, (150, 235, 140)), (1.0, GREEN[1])]))
+    led = radial(36.6, 37.3, 2.4, [(0.0, (150, 235, 140)), (1.0, GREEN[1])])
+    c.fill(circle(37.25, 38, 1.7), led)
 
 
 def system(c):
@@ -101,14 +106,16 @@ def processor(c):
     body(c, chip, DARK, line=INK)
     shine(c, chip, 0.22)
     die = box(16.5, 16.5, 31.5, 31.5, 1.5)
-    body(c, die, GOLD, paint=linear(16, 16, 32, 32, [(0.0, GOLD[0]), (0.6, GOLD[1]), (1.0, GOLD[2])]))
+    metal = linear(16, 16, 32, 32, [(0.0, GOLD[0]), (0.6, GOLD[1]), (1.0, GOLD[2])])
+    body(c, die, GOLD, paint=metal)
     c.fill(box(18.5, 18.5, 29.5, 29.5, 0.8).outline(0.8), GOLD[2], 0.5)
     c.fill(circle(13.5, 13.5, 1.2), (180, 188, 200))
 
 
 def memory(c):
     _ground(c, 24, 39.5, 21)
-    board = box(3, 13, 45, 37, 1.5) - box(23.3, 34, 25.7, 40, 0.5) - circle(3, 27, 1.8) - circle(45, 27, 1.8)
+    notches = box(23.3, 34, 25.7, 40, 0.5) | circle(3, 27, 1.8) | circle(45, 27, 1.8)
+    board = box(3, 13, 45, 37, 1.5) - notches
     body(c, board, PCB)
     shine(c, board, 0.25)
     for i in range(4):
@@ -140,22 +147,23 @@ def hard_drive(c):
         c.fill(circle(24, 19.5, r).outline(0.5), (150, 160, 176), 0.35)
     c.fill(circle(24, 19.5, 3.2), DARK[1])
     c.fill(circle(24, 19.5, 1.4), STEEL[1])
-    arm = stroke([(35, 37), (31, 28), (27.5, 22.5)], 2.6)
-    c.fill(arm.move(0.6, 1.0), (0, 0, 0), 0.25)
-    c.fill(arm, DARK[1])
-    c.fill(box(25.5, 20.3, 29, 24, 0.8), DARK[2])
-    c.fill(circle(35, 37.5, 3.4), DARK[2])
-    c.fill(circle(35, 37.5, 1.5), STEEL[1])
+    arm = polygon([(32.2, 38.5), (37.6, 35.6), (28.6, 21.4), (26.2, 22.6)])
+    c.fill(arm.move(0.6, 1.0), (0, 0, 0), 0.25, soft=0.8)
+    body(c, arm, DARK, line=INK)
+    c.fill(box(25, 20, 29, 24.2, 0.8), DARK[2])
+    c.fill(circle(35, 37.5, 4), INK)
+    c.fill(circle(35, 37.5, 3.1), radial(34, 36.5, 4, [(0.0, STEEL[0]), (1.0, STEEL[2])]))
+    c.fill(circle(35, 37.5, 1.1), DARK[1])
     c.fill(box(11, 36, 22, 41, 0.8), vertical(36, 41, (120, 130, 146), (92, 100, 116)))
 
 
 def bios(c):
-    _ground(c, 24, 41, 18)
+    _ground(c, 24, 39.5, 18)
     for i in range(7):
         x = 11 + i * 4.3
-        for shape in (box(x - 1.1, 8, x + 1.1, 16), box(x - 1.1, 32, x + 1.1, 40)):
+        for shape in (box(x - 1.2, 10, x + 1.2, 16, 0.4), box(x - 1.2, 32, x + 1.2, 38, 0.4)):
             c.fill(shape, STEEL[2])
-            c.fill(shape.grow(-0.5), vertical(8, 40, STEEL[0], STEEL[1]))
+            c.fill(shape.grow(-0.55), STEEL[0])
     chip = box(6, 14, 42, 34, 1.8) - circle(6, 24, 3.2)
     body(c, chip, DARK, line=INK)
     shine(c, chip, 0.22)
@@ -187,30 +195,31 @@ def display(c):
 
 
 def keyboard_mouse(c):
-    _ground(c, 22, 43, 21)
-    cable = stroke(arc_points(33, 21, 9, 12, 180, 270) + [(40.5, 9), (40.5, 18)], 1.3)
-    c.fill(cable, DARK[1])
-    kb = box(1.5, 24, 35, 41.5, 2.5)
-    body(c, kb, STEEL)
-    shine(c, kb)
+    _ground(c, 23, 41, 22)
+    kb = box(1.5, 13, 37, 37, 2.5)
+    shadow(c, kb, opacity=0.18)
+    body(c, kb, DARK, line=INK)
+    shine(c, kb, 0.25)
     for row in range(3):
-        y = 27 + row * 4.2
+        y = 16.5 + row * 4.4
         for col in range(7):
-            x = 4.3 + col * 4.3 + (row % 2) * 1.2
-            if x + 3.3 > 33:
+            x = 4.4 + col * 4.4 + (row % 2) * 1.3
+            if x + 3.4 > 34.5:
                 continue
-            key = box(x, y, x + 3.3, y + 3.2, 0.7)
-            c.fill(key.move(0, 0.6), STEEL[2])
-            c.fill(key, vertical(y, y + 3.2, WHITE, (226, 231, 238)))
-    space = box(11, 39.6 - 2.8, 26, 39.6 + 0.4, 0.7)
-    c.fill(space.move(0, 0.6), STEEL[2])
-    c.fill(space, vertical(36.8, 40, WHITE, (226, 231, 238)))
-    mouse = box(33.5, 17.5, 46, 38, 6.2)
-    shadow(c, mouse, dx=-0.8, dy=1.2, opacity=0.28)
+            _key(c, box(x, y, x + 3.4, y + 3.4, 0.7))
+    _key(c, box(11, 29.7, 27.5, 33.1, 0.7))
+    mouse = box(32.5, 20, 46, 43, 6.6)
+    shadow(c, mouse, dx=-1.0, dy=1.2, opacity=0.3)
     body(c, mouse, STEEL)
-    c.fill(stroke([(34.5, 26), (45, 26)], 0.9), STEEL[2])
-    c.fill(stroke([(39.75, 18.5), (39.75, 26)], 0.9), STEEL[2])
-    c.fill(box(38.9, 20, 40.6, 24, 0.85), DARK[1])
+    shine(c, mouse, 0.5)
+    c.fill(stroke([(33.6, 29.5), (45, 29.5)], 0.9), STEEL[2])
+    c.fill(stroke([(39.25, 21), (39.25, 29.5)], 0.9), STEEL[2])
+    c.fill(box(38.4, 22.8, 40.1, 27.2, 0.85), DARK[1])
+
+
+def _key(c, key):
+    c.fill(key.move(0, 0.6), DARK[2])
+    c.fill(key, vertical(key.bbox[1], key.bbox[3], WHITE, (226, 231, 238)))
 
 
 def _usb_stick(c):
@@ -258,13 +267,12 @@ def _disc(c):
     shadow(c, disc, opacity=0.2)
 
     def sheen(x, y):
-        import math
+        # Iridescence: hues run twice round the disc, strongest on two opposite diagonals.
         a = math.atan2(y - 24, x - 24)
-        hue = [(255, 180, 200), (200, 230, 255), (210, 255, 210), (255, 244, 190)]
-        t = (math.sin(2 * a) + 1) / 2
-        k = (math.cos(2 * a + 0.8) + 1) / 2
-        base = tuple(226 + (h - 226) * 0.6 * t for h in hue[int(k * 3.999)])
-        return base
+        hue = colorsys.hsv_to_rgb((a / math.pi + 1.0) % 1.0, 0.55, 1.0)
+        k = 0.55 * math.sin(2 * a + 0.6) ** 2
+        base = 212 + 30 * (1 - math.hypot(x - 24, y - 24) / 21)
+        return tuple(base + (255 * h - base) * k for h in hue)
 
     c.fill(disc, (150, 158, 172))
     c.fill(disc.grow(-0.9), sheen)
@@ -286,12 +294,12 @@ def disc(c, present):
 
 
 def other_hardware(c):
-    speaker = polygon([(4, 14), (11, 14), (20, 6), (20, 34), (11, 26), (4, 26)])
+    speaker = polygon([(3, 11), (10, 11), (19, 3), (19, 31), (10, 23), (3, 23)])
     shadow(c, speaker)
     body(c, speaker, DARK, line=INK)
-    c.fill(box(5.2, 15.2, 10.5, 24.8, 0.5), DARK[0], 0.6)
+    c.fill(box(4.2, 12.2, 9.5, 21.8, 0.5), DARK[0], 0.6)
     for r, op in ((6.5, 1.0), (11.5, 0.8), (16.5, 0.6)):
-        c.fill(stroke(arc_points(20, 20, r, r, -42, 42), 2.4), BLUE[1], op)
+        c.fill(stroke(arc_points(20, 17, r, r, -40, 40), 2.4), BLUE[1], op)
     batt = box(18, 30, 41, 43, 2)
     shadow(c, batt)
     body(c, batt, STEEL)
@@ -314,7 +322,8 @@ def customise(c):
     for (x, y), ramp in blobs:
         blob = circle(x, y, 3.4)
         c.fill(blob.move(0.3, 0.8), (0, 0, 0), 0.18)
-        c.fill(blob, radial(x - 1.2, y - 1.2, 4.5, [(0.0, ramp[0]), (0.7, ramp[1]), (1.0, ramp[2])]))
+        paint = radial(x - 1.2, y - 1.2, 4.5, [(0.0, ramp[0]), (0.7, ramp[1]), (1.0, ramp[2])])
+        c.fill(blob, paint)
     brush = stroke([(27, 45), (40, 34)], 3.2)
     c.fill(brush.move(0.6, 1), (0, 0, 0), 0.2)
     c.fill(brush, vertical(33, 46, (90, 110, 150), (50, 60, 90)))

@@ -53,7 +53,8 @@ def made():
 def making():
     """Report in progress: an hourglass with sand running down."""
     c = Canvas(16, 16)
-    glass = polygon([(4.2, 2.5), (11.8, 2.5), (8.9, 8), (11.8, 13.5), (4.2, 13.5), (7.1, 8)]).grow(0.4)
+    outline = [(4.2, 2.5), (11.8, 2.5), (8.9, 8), (11.8, 13.5), (4.2, 13.5), (7.1, 8)]
+    glass = polygon(outline).grow(0.4)
     c.fill(glass, (120, 136, 160))
     c.fill(glass.grow(-0.8), (236, 242, 250))
     c.fill(polygon([(5.6, 3.6), (10.4, 3.6), (8, 7.8)]) & box(0, 5, 16, 16), ORANGE[1])

@@ -9,7 +9,7 @@ about 220 keep the hue fully saturated, which is why the frame lives between 150
 
 import math
 
-from .canvas import SS, box, clamp
+from .canvas import SS, Canvas, box, clamp, polygon
 
 WIDTH, HEIGHT = 777, 553
 MENU_WIDTH = 170
@@ -141,20 +141,13 @@ def bar():
 
 
 def bar_mark():
-    """A white tab at the bar's right end that joins it to the page, with a small grey
-    pointer aimed at the entry's name. The mark is not tinted, so nothing in it tries to
-    match the bar's colour."""
-    rows = []
-    for y in range(13):
-        row = []
-        for x in range(7):
-            # Pointer: a triangle with its tip at x = 2, base at x = 5, rows 3..9.
-            half = (x - 1.5) * 0.75
-            inside = 2 <= x <= 5 and abs(y - 6) <= half
-            v = 130 if inside else 255
-            row.append((v, v, v))
-        rows.append(row)
-    return rows
+    """A white tab at the bar's right end that opens it into the page, with a dark pointer
+    aimed at the entry's name. The mark is never tinted, so no pixel of it tries to match
+    the bar's colour."""
+    c = Canvas(7, 13)
+    c.fill(box(0, 0, 7, 13), (255, 255, 255))
+    c.fill(polygon([(1.0, 6.5), (5.6, 2.2), (5.6, 10.8)]), (84, 84, 84))
+    return [[(v, v, v) for v, _, _ in row] for row in c.on_background()]
 
 
 def spectrum():
@@ -169,7 +162,8 @@ def spectrum():
             sweep.append(keys[6])
             continue
         a, b = keys[k], keys[k + 1]
-        sweep.append(tuple(int(math.floor(ca + (cb - ca) * step / 35.0 + 0.5)) for ca, cb in zip(a, b)))
+        # Round half up; 255 * step / 35 never lands on a half anyway.
+        sweep.append(tuple(math.floor(ca + (cb - ca) * step / 35.0 + 0.5) for ca, cb in zip(a, b)))
     black = [(0, 0, 0)] * 211
     return [black] + [list(sweep) for _ in range(9)] + [black]
 
