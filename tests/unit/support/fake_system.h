@@ -33,6 +33,8 @@ class FakeSystem : public platform::System {
   std::string ShortDateFormat() override { return shortDateFormat; }
   char DecimalSeparator() override { return decimalSeparator; }
   platform::LocalTime Now() override { return now; }
+  unsigned AnsiCodePage() override { return ansiCodePage; }
+  std::string LongTimeFormat() override { return longTimeFormat; }
 
   // Moves both clocks on; the 32-bit one wraps as timeGetTime does.
   void AdvanceTicks(std::uint64_t ms);
@@ -49,6 +51,8 @@ class FakeSystem : public platform::System {
   bool failFileWrites = false;
   std::string shortDateFormat = "dd/MM/yyyy";
   char decimalSeparator = '.';
+  std::string longTimeFormat = "HH:mm:ss";
+  unsigned ansiCodePage = 1252;  // what WriteAnsiFile writes in, whatever this says
   platform::LocalTime now{2014, 3, 9, 14, 5, 30};
 
   std::vector<std::pair<std::uintptr_t, std::string>> openedUrls;
