@@ -1,4 +1,5 @@
 // Reads the machine description format documented in fixture_wmi.h.
+#include <algorithm>
 #include <cctype>
 #include <stdexcept>
 #include <string_view>
