@@ -34,6 +34,15 @@ std::vector<wchar_t> FileBuffer(const std::string& defaultName) {
   return buffer;
 }
 
+// A text of the user's locale; nullopt when the locale has none.
+std::optional<std::string> LocaleText(LCTYPE type) {
+  wchar_t text[128] = {};  // the locale's texts are at most 80 characters
+  const int got =
+      ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, text, static_cast<int>(std::size(text)));
+  if (got <= 1) return std::nullopt;
+  return Narrow(std::wstring(text));
+}
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -180,21 +189,21 @@ bool SystemWin32::WriteAnsiFile(const std::string& path, const std::string& utf8
 }
 
 std::string SystemWin32::ShortDateFormat() {
-  wchar_t format[LOCALE_NAME_MAX_LENGTH * 2] = {};
-  const int got = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTDATE, format,
-                                    static_cast<int>(std::size(format)));
   // The invariant locale's short date, should the user's locale not answer.
-  if (got <= 1) return "MM/dd/yyyy";
-  return Narrow(std::wstring(format));
+  return LocaleText(LOCALE_SSHORTDATE).value_or("MM/dd/yyyy");
 }
 
+std::string SystemWin32::LongTimeFormat() {
+  return LocaleText(LOCALE_STIMEFORMAT).value_or("HH:mm:ss");
+}
+
+unsigned SystemWin32::AnsiCodePage() { return ::GetACP(); }
+
 char SystemWin32::DecimalSeparator() {
-  wchar_t separator[8] = {};
-  const int got = ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
-                                    static_cast<int>(std::size(separator)));
+  const std::optional<std::string> separator = LocaleText(LOCALE_SDECIMAL);
   // The number texts are built byte by byte, so a separator outside ASCII cannot be used.
-  if (got <= 1 || separator[0] == L'\0' || separator[0] > 0x7F) return '.';
-  return static_cast<char>(separator[0]);
+  if (!separator || static_cast<unsigned char>(separator->front()) > 0x7F) return '.';
+  return separator->front();
 }
 
 platform::LocalTime SystemWin32::Now() {

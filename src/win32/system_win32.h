@@ -24,6 +24,8 @@ class SystemWin32 : public platform::System {
   std::string ShortDateFormat() override;
   char DecimalSeparator() override;
   platform::LocalTime Now() override;
+  unsigned AnsiCodePage() override;
+  std::string LongTimeFormat() override;
 };
 
 // The save dialog's filter list: "Name|*.ext|" pairs with every '|' turned into NUL and the

@@ -305,6 +305,8 @@ void CheckSystem(w32::SystemWin32& system) {
   Check(windows && (*windows & FILE_ATTRIBUTE_DIRECTORY), "FileAttributes of a folder");
   Check(!system.FileAttributes("C:\\no\\such\\file"), "FileAttributes of a missing file");
   Check(!system.ShortDateFormat().empty(), "ShortDateFormat");
+  Check(!system.LongTimeFormat().empty(), "LongTimeFormat");
+  Check(system.AnsiCodePage() == 1252, "the ANSI code page here is 1252");
   const char separator = system.DecimalSeparator();
   Check(separator > ' ' && separator < 0x7F, "DecimalSeparator is printable ASCII");
   const auto now = system.Now();
