@@ -88,8 +88,9 @@ reg_set() {  # reg_set Name TYPE data
 }
 # Prints "TYPE data" of a value, or nothing when it is missing.
 reg_get() {
+  # Lines read "    Name    REG_TYPE    data"; the data keeps its own blanks.
   wine reg query "$SETTINGS_KEY" /v "$1" </dev/null 2>/dev/null | tr -d '\r' |
-    awk -v n="$1" '$1 == n { $1 = ""; sub(/^ +/, ""); print }'
+    sed -n "s/^    $1    \(REG_[A-Z_]*\)    \(.*\)\$/\1 \2/p"
 }
 # The value names of the key in the order they were written.
 reg_names() {
