@@ -8,8 +8,8 @@ std::optional<std::vector<std::uint8_t>> ResourceAssets::Bytes(const std::string
   // A name starting with '#' would be taken as a numeric id; assets are named, never numbered.
   if (name.empty() || name.front() == '#') return std::nullopt;
   std::wstring resourceName = Widen(name);
-  // windres stores resource names upper-cased (ASCII letters only); FindResourceW compares
-  // without regard to case too, but only for the letters it folds the same way.
+  // windres stores resource names upper-cased (ASCII letters only); fold the same letters
+  // here rather than rely on how the loader folds the name it is asked for.
   for (wchar_t& c : resourceName) {
     if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
   }
