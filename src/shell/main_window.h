@@ -136,6 +136,16 @@ class MainWindow {
   // The page icon fade.
   void TAlphaB_Timer();
 
+  // The copy menu: one row or the whole page to the clipboard.
+  std::uint8_t SelectedRow = 0;  // the row last right-clicked, 1..12
+  std::string CopyText;          // the latest whole-page text
+  void Form_MouseDown(int button, int shift, int x, int y);
+  void TapaBorde_MouseDown(int button, int shift, int x, int y);
+  void LT_MouseDown(int index, int button, int shift, int x, int y);
+  void L_MouseDown(int index, int button, int shift, int x, int y);
+  void Copy_Click();
+  void CopyAll_Click();
+
  private:
   void BuildLayout();
   void BuildPageArea();
@@ -144,6 +154,7 @@ class MainWindow {
   void SetMenuLook(tk::Color options, tk::Color entries, tk::CursorKind cursor);
   void ReadSettings();
   void WireEvents();
+  void WireCopyMenu();
 };
 
 }  // namespace hv::shell

@@ -116,6 +116,7 @@ void MainWindow::WireEvents() {
   TAlphaB->onTimer = [this] { TAlphaB_Timer(); };
   form.onUnload = [this](bool& cancel) { Form_Unload(cancel); };
   form.onUnloaded = [this] { app.backend.EndProgram(); };
+  WireCopyMenu();
 }
 
 }  // namespace hv::shell

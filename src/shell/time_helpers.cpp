@@ -1,0 +1,97 @@
+#include "shell/time_helpers.h"
+
+#include <array>
+
+#include "shell/app.h"
+
+namespace hv::shell {
+
+namespace {
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+// Each part of a time value must fit 16 signed bits.
+constexpr std::int32_t kPartMin = -32768;
+constexpr std::int32_t kPartMax = 32767;
+
+bool FitsPart(std::int32_t v) { return v >= kPartMin && v <= kPartMax; }
+
+// The registry value's layout: the key sits in bytes 52..66, least significant byte first.
+constexpr std::size_t kValueSize = 164;
+constexpr std::size_t kKeyOffset = 52;
+constexpr std::size_t kKeyBytes = 15;
+constexpr int kKeyChars = 25;
+constexpr std::array<char, 24> kKeyAlphabet{'B', 'C', 'D', 'F', 'G', 'H', 'J', 'K',
+                                            'M', 'P', 'Q', 'R', 'T', 'V', 'W', 'X',
+                                            'Y', '2', '3', '4', '6', '7', '8', '9'};
+
+// Divides the 120-bit number in place by 24 and returns the remainder.
+int DivideBy24(std::array<std::uint8_t, kKeyBytes>& number) {
+  int remainder = 0;
+  for (std::size_t j = kKeyBytes; j-- > 0;) {
+    const int a = remainder * 256 + number[j];
+    number[j] = static_cast<std::uint8_t>(a / 24);
+    remainder = a % 24;
+  }
+  return remainder;
+}
+
+}  // namespace
+
+std::string UpTimeText(std::uint64_t ms, const sections::TimeFormat& format, ClockParts* parts) {
+  std::uint64_t s = ms / 1000;
+  ClockParts p;
+  p.days = static_cast<std::int64_t>(s / kSecondsPerDay);
+  s %= kSecondsPerDay;
+  p.hours = static_cast<std::int32_t>(s / 3600);
+  s %= 3600;
+  p.minutes = static_cast<std::int32_t>(s / 60);
+  p.seconds = static_cast<std::int32_t>(s % 60);
+  if (parts) *parts = p;
+  return sections::FormatTime({p.hours, p.minutes, p.seconds}, format);
+}
+
+std::string UpTime(App& app, ClockParts* parts) {
+  sections::TimeFormat format;
+  format.picture = app.system.LongTimeFormat();
+  return UpTimeText(app.system.TickCount64(), format, parts);
+}
+
+std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts) {
+  std::int32_t s = 0;
+  if (__builtin_mul_overflow(minutes, 60, &s)) return std::nullopt;
+  // Whole hours come off whatever the sign, so a negative count keeps its minutes below 60
+  // and -61 goes back one hour and one minute from midnight.
+  ClockParts p;
+  p.hours = s / 3600;
+  s -= p.hours * 3600;
+  p.minutes = s / 60;
+  p.seconds = s % 60;
+  if (parts) *parts = p;
+  if (!FitsPart(p.hours) || !FitsPart(p.minutes) || !FitsPart(p.seconds)) return std::nullopt;
+  sections::TimeFormat format;
+  format.picture = "HH:mm";
+  return sections::FormatTime(sections::TimeSerial(p.hours, p.minutes, p.seconds), format);
+}
+
+std::string DecodeProductKey(const std::vector<std::uint8_t>& digitalProductId) {
+  // A value too short to reach the key's last byte holds no key: decoding the zeros it
+  // would leave would show a key that is not there.
+  if (digitalProductId.size() < kKeyOffset + kKeyBytes || digitalProductId.size() > kValueSize)
+    return "";
+  std::array<std::uint8_t, kKeyBytes> number{};
+  for (std::size_t j = 0; j < kKeyBytes; ++j) number[j] = digitalProductId[kKeyOffset + j];
+  std::string key;
+  for (int i = kKeyChars - 1; i >= 0; --i) {
+    key.insert(key.begin(), kKeyAlphabet[static_cast<std::size_t>(DivideBy24(number))]);
+    if (i % 5 == 0 && i != 0) key.insert(key.begin(), '-');
+  }
+  return key;
+}
+
+std::string ProductKey(platform::System& system) {
+  const auto bytes = system.DigitalProductId();
+  if (!bytes) return "";
+  return DecodeProductKey(*bytes);
+}
+
+}  // namespace hv::shell

@@ -1,0 +1,40 @@
+#pragma once
+// Raw system values turned into display texts: the time since Windows started, a count of
+// minutes as a short time, and the installed Windows product key.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/system.h"
+#include "sections/value_rules.h"
+
+namespace hv::shell {
+
+class App;
+
+// The parts of the latest result; whole days only ever appear here, never in the text.
+struct ClockParts {
+  std::int64_t days = 0;
+  std::int32_t hours = 0, minutes = 0, seconds = 0;
+};
+
+// Milliseconds since start-up as a time of day in the user's long time format.
+std::string UpTimeText(std::uint64_t ms, const sections::TimeFormat& format,
+                       ClockParts* parts = nullptr);
+// The time since Windows started, from the 64-bit tick count: it keeps counting past the
+// 24.9 and 49.7 days at which a 32-bit millisecond count turns negative or wraps.
+std::string UpTime(App& app, ClockParts* parts = nullptr);
+
+// A count of minutes as "HH:mm" on the 24-hour clock, days dropped; a negative count goes
+// back from midnight (-61 gives 22:59). nullopt when the count is too large for the parts
+// (from 1,966,080 minutes on, either way).
+std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts = nullptr);
+
+// The five groups of five characters encoded in a DigitalProductId value; "" when the value
+// is too short to hold a key or longer than the 164 bytes such a value has.
+std::string DecodeProductKey(const std::vector<std::uint8_t>& digitalProductId);
+// The installed Windows product key, or "" when it cannot be read.
+std::string ProductKey(platform::System& system);
+
+}  // namespace hv::shell

@@ -1,0 +1,164 @@
+#include "shell/time_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/app_fixture.h"
+
+namespace hv::shell {
+namespace {
+
+using test::AppFixture;
+
+constexpr std::uint64_t kSecond = 1000;
+constexpr std::uint64_t kMinute = 60 * kSecond;
+constexpr std::uint64_t kHour = 60 * kMinute;
+constexpr std::uint64_t kDay = 24 * kHour;
+
+sections::TimeFormat Format(const char* picture) {
+  sections::TimeFormat f;
+  f.picture = picture;
+  return f;
+}
+
+TEST(UpTime, DaysAreKeptApartAndTheRestShownAsATimeOfDay) {
+  struct Case {
+    std::uint64_t ms;
+    const char* picture;
+    const char* text;
+    std::int64_t days;
+  };
+  const Case cases[] = {
+      {59 * kSecond + 999, "HH:mm:ss", "00:00:59", 0},
+      {59 * kSecond, "h:mm:ss tt", "12:00:59 AM", 0},
+      {2 * kDay + 3 * kHour + 4 * kMinute + 5 * kSecond, "HH:mm:ss", "03:04:05", 2},
+      {15 * kHour + 30 * kMinute, "h:mm:ss tt", "3:30:00 PM", 0},
+      // Past 2^31 ms (24.9 days) and past 2^32 ms (49.7 days) it goes on counting.
+      {(std::uint64_t{1} << 31) + kSecond, "HH:mm:ss", "20:31:24", 24},
+      {(std::uint64_t{1} << 32) + 10 * kSecond, "HH:mm:ss", "17:02:57", 49},
+      {400 * kDay + kHour, "HH:mm:ss", "01:00:00", 400},
+  };
+  for (const Case& c : cases) {
+    ClockParts parts;
+    EXPECT_EQ(UpTimeText(c.ms, Format(c.picture), &parts), c.text) << c.ms;
+    EXPECT_EQ(parts.days, c.days) << c.ms;
+  }
+}
+
+TEST(UpTime, ReadsTheSixtyFourBitClockInTheUsersFormat) {
+  AppFixture f;
+  f.system.tickCount = 1000;  // a 32-bit count that has wrapped
+  f.system.tickCount64 = (std::uint64_t{1} << 32) + 1000;
+  ClockParts parts;
+  EXPECT_EQ(UpTime(f.App(), &parts), "17:02:48");
+  EXPECT_EQ(parts.days, 49);
+  EXPECT_EQ(parts.hours, 17);
+  EXPECT_EQ(parts.minutes, 2);
+  EXPECT_EQ(parts.seconds, 48);
+}
+
+TEST(MinutesToTime, ShortTimeOnTheTwentyFourHourClockDaysDropped) {
+  struct Case {
+    std::int32_t minutes;
+    std::optional<std::string> text;
+  };
+  const Case cases[] = {
+      {0, "00:00"},
+      {125, "02:05"},
+      {1500, "01:00"},
+      {-1, "23:59"},
+      {-61, "22:59"},  // one hour and one minute before midnight
+      {-1440, "00:00"},
+      {-1441, "23:59"},
+      {1966079, "07:59"},  // 32767 hours and 59 minutes
+      {1966080, std::nullopt},
+      {std::numeric_limits<std::int32_t>::max(), std::nullopt},
+      {std::numeric_limits<std::int32_t>::min(), std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MinutesToTime(c.minutes), c.text) << c.minutes;
+  ClockParts parts;
+  MinutesToTime(-61, &parts);
+  EXPECT_EQ(parts.hours, -1);
+  EXPECT_EQ(parts.minutes, -1);
+}
+
+std::vector<std::uint8_t> ProductIdWithKey(const std::vector<std::uint8_t>& key,
+                                           std::size_t size = 164) {
+  std::vector<std::uint8_t> value(size, 0xEE);  // bytes around the key must not matter
+  for (std::size_t i = 0; i < key.size() && 52 + i < size; ++i) value[52 + i] = key[i];
+  return value;
+}
+
+std::vector<std::uint8_t> FromHex(const std::string& hex) {
+  std::vector<std::uint8_t> bytes;
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  return bytes;
+}
+
+TEST(ProductKey, DecodesKnownBytePatterns) {
+  struct Case {
+    std::vector<std::uint8_t> key;  // bytes 52..66, least significant first
+    const char* text;
+  };
+  const Case cases[] = {
+      {std::vector<std::uint8_t>(15, 0), "BBBBB-BBBBB-BBBBB-BBBBB-BBBBB"},
+      {{1}, "BBBBB-BBBBB-BBBBB-BBBBB-BBBBC"},
+      {{23}, "BBBBB-BBBBB-BBBBB-BBBBB-BBBB9"},
+      {{24}, "BBBBB-BBBBB-BBBBB-BBBBB-BBBCB"},
+      {FromHex("30dca9d1d35c8be030c33bfbeb2702"), "MPQRT-VWXY2-34678-9BCDF-GHJKM"},
+      {FromHex("0102030405060708090a0b0c0d0e0f"), "QWXBG-9RBY2-MCG7P-KT6GW-XP4VP"},
+      {std::vector<std::uint8_t>(15, 0xFF), "TW7HQ-JY9P9-CFDMG-RH9H7-9BKDX"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::uint8_t> key = c.key;
+    key.resize(15, 0);
+    EXPECT_EQ(DecodeProductKey(ProductIdWithKey(key)), c.text);
+  }
+}
+
+TEST(ProductKey, ValuesOfTheWrongLengthGiveNoKey) {
+  const std::vector<std::uint8_t> key = FromHex("30dca9d1d35c8be030c33bfbeb2702");
+  struct Case {
+    std::size_t size;
+    bool decoded;
+  };
+  const Case cases[] = {{0, false},  {1, false},  {52, false},  {66, false},  {67, true},
+                        {100, true}, {164, true}, {165, false}, {4096, false}};
+  for (const Case& c : cases) {
+    const std::string text = DecodeProductKey(ProductIdWithKey(key, c.size));
+    EXPECT_EQ(text, c.decoded ? "MPQRT-VWXY2-34678-9BCDF-GHJKM" : "") << c.size;
+  }
+}
+
+TEST(ProductKey, AlwaysFiveGroupsOfFiveFromTheKeyAlphabet) {
+  std::mt19937 random(1234);
+  const std::string alphabet = "BCDFGHJKMPQRTVWXY2346789";
+  for (int n = 0; n < 200; ++n) {
+    std::vector<std::uint8_t> value(164);
+    for (auto& b : value) b = static_cast<std::uint8_t>(random() & 0xFF);
+    const std::string key = DecodeProductKey(value);
+    ASSERT_EQ(key.size(), 29u);
+    for (std::size_t i = 0; i < key.size(); ++i) {
+      if (i % 6 == 5)
+        EXPECT_EQ(key[i], '-');
+      else
+        EXPECT_NE(alphabet.find(key[i]), std::string::npos);
+    }
+  }
+}
+
+TEST(ProductKey, ReadsTheSystemsValue) {
+  AppFixture f;
+  EXPECT_EQ(ProductKey(f.system), "");  // no value
+  f.system.productId = ProductIdWithKey(FromHex("30dca9d1d35c8be030c33bfbeb2702"));
+  EXPECT_EQ(ProductKey(f.system), "MPQRT-VWXY2-34678-9BCDF-GHJKM");
+}
+
+}  // namespace
+}  // namespace hv::shell
