@@ -1,10 +1,19 @@
 #pragma once
-// The report's section writers, one per section, each in a file of its own.
+// The report's section writers, one per section, each in a file of its own
+// (src/report/section_<name>.cpp), registered in the chain in section_chain.cpp.
+//
+// By the time a writer runs, the chain has appended its title line and shown its progress
+// step. The writer then:
+//   1. empties the slots of app.sectionValues it uses (a slot may carry a value the previous
+//      section left for it, where that section says so);
+//   2. runs its own WMI queries (run.app.wmi may be null: no values then), ignoring failures;
+//   3. builds its rows in order, each value by its own rule, ValueOrUnknown for an empty one;
+//   4. appends them with run.texts.Tb.AppendRows(rows), which opens and closes the row list.
+// It neither escapes nor formats for any output: the closing converts the neutral text.
 #include "report/report_run.h"
 
 namespace hv::report {
 
-// Each gathers its section's values and appends its rows; the chain writes the title.
 // void ReportUserAccount(ReportRun& run);
 
 }  // namespace hv::report
