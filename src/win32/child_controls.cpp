@@ -134,7 +134,6 @@ void ChildControls::SyncKind(Child& child) {
   const tk::Rect r = control.ClientBounds();
   ::SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.width, WindowHeight(control),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-  ::EnableWindow(child.hwnd, control.Enabled() ? TRUE : FALSE);
   switch (control.Kind()) {
     case tk::ControlKind::HScrollBar:
       SyncScrollBar(child, static_cast<const tk::HScrollBar&>(control));
@@ -156,6 +155,8 @@ void ChildControls::SyncKind(Child& child) {
       break;
     }
   }
+  // After the scroll range: setting a range enables a scroll bar again.
+  ::EnableWindow(child.hwnd, control.Enabled() ? TRUE : FALSE);
   // Hidden with any container up to the form, not only with its own setting.
   ::ShowWindow(child.hwnd, control.ShownOnForm() ? SW_SHOWNA : SW_HIDE);
 }

@@ -25,7 +25,8 @@ std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
 
 int FontHeightForPoints(double points, int pixelsPerInch) {
   // Hundredths of a point keep sizes such as 9.75 exact through MulDiv's integer rounding.
-  const double clamped = std::clamp(points, 0.0, 2000.0);
+  if (!(points > 0.0)) return 0;  // no size (or not a number): the face's default height
+  const double clamped = std::min(points, 2000.0);
   const int hundredths = static_cast<int>(std::lround(clamped * 100.0));
   return -::MulDiv(hundredths, pixelsPerInch, 7200);
 }

@@ -60,6 +60,12 @@ void FormWindow::UpdateToolTip(int x, int y) {
   ::SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&info));
   ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
   ::SendMessageW(tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+  if (text.empty()) return;
+  // The tooltip saw this move before the tool changed (it watches the form's messages ahead
+  // of us); shown again, it starts its delay for the new text without waiting for another.
+  MSG move{hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(x, y), static_cast<DWORD>(::GetMessageTime()), {}};
+  ::GetCursorPos(&move.pt);
+  ::SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
 }
 
 HCURSOR FormWindow::CursorAt(int x, int y) const {

@@ -29,6 +29,8 @@ class FormWindow {
   // A window procedure of this window is running further up the stack.
   bool Busy() const { return depth_ > 0; }
 
+  HWND ChildWindowOf(const tk::Control& control) const { return children_.WindowOf(control); }
+
   void Show();
   void Hide();
   void ShowModalOver(HWND owner);

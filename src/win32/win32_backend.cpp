@@ -42,6 +42,11 @@ HWND Win32Backend::WindowOf(const tk::Form& form) const {
   return window ? window->Hwnd() : nullptr;
 }
 
+HWND Win32Backend::ControlWindow(const tk::Control& control) const {
+  const FormWindow* window = Find(control.Owner());
+  return window ? window->ChildWindowOf(control) : nullptr;
+}
+
 FormWindow& Win32Backend::EnsureWindow(tk::Form& form) {
   if (FormWindow* existing = Find(form)) return *existing;
   windows_.push_back(std::make_unique<FormWindow>(*this, form));

@@ -53,6 +53,8 @@ class Win32Backend final : public tk::Backend {
   void Reap(FormWindow* window);
   // The form's window, nullptr while it has none.
   HWND WindowOf(const tk::Form& form) const;
+  // The real child window of a scroll bar, list, check box or button; nullptr for others.
+  HWND ControlWindow(const tk::Control& control) const;
 
  private:
   FormWindow* Find(const tk::Form& form) const;
