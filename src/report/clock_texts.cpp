@@ -32,6 +32,12 @@ std::string Name(const char* full, std::size_t count) {
   return count >= 4 ? name : name.substr(0, 3);
 }
 
+// Day names only for a real calendar date; anything else shows as its number.
+bool ValidDate(const platform::LocalTime& t) {
+  return t.year >= 1 && t.year <= 9999 && t.month >= 1 && t.month <= 12 && t.day >= 1 &&
+         t.day <= 31;
+}
+
 int Hour12(int hour) {
   const int h = hour % 12;
   return h == 0 ? 12 : h;
@@ -41,8 +47,9 @@ std::string Field(char letter, std::size_t count, const platform::LocalTime& t) 
   const std::size_t two = count >= 2 ? 2 : 1;
   switch (letter) {
     case 'd':
-      if (count >= 3)
+      if (count >= 3 && ValidDate(t)) {
         return Name(kDays[static_cast<std::size_t>(Weekday(t.year, t.month, t.day))], count);
+      }
       return Number(t.day, two);
     case 'M':
       if (count >= 3 && t.month >= 1 && t.month <= 12) {

@@ -28,6 +28,9 @@ TEST(ClockTexts, PictureFormats) {
       {"hh:mm tt", midnight, "12:00 AM"},
       {"'day' d", t, "day 9"},
       {"'unclosed", t, "unclosed"},
+      // Out-of-range fields still give text, never a crash.
+      {"dddd MMM yy", {-20, -20, -3, 0, 0, 0}, "00 00 00"},
+      {"ddd MMMM", {2014, 13, 40, 0, 0, 0}, "40 13"},
       {"", t, ""},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatLocalTime(c.picture, c.when), c.text) << c.picture;
