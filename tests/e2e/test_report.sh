@@ -30,6 +30,17 @@ report_click() {  # report_click X Y: a point of the report window's client area
   read -r w ox oy <<<"$(report_window)" || return 1
   xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1
 }
+# Options -> Make a report: the popup is a window of its own; the second item is chosen by
+# keyboard once it is there.
+harvala_windows() { xdotool search --onlyvisible --class harvala.exe 2>/dev/null | wc -l; }
+open_report() {
+  local before
+  before=$(harvala_windows)
+  click 52 12
+  wait_until 5 test "$(harvala_windows)" -gt "$before" || return 1
+  xdotool key Down Down Return
+  wait_until 15 report_window >/dev/null
+}
 report_gone() { ! report_window >/dev/null; }
 save_dialog() { xdotool search --onlyvisible --name '^Save report as\.\.\.$' 2>/dev/null | head -1; }
 save_dialog_open() { [ -n "$(save_dialog)" ]; }
@@ -55,11 +66,7 @@ harvala_start
 wait_until 30 window_shown || { fail "main window did not appear"; e2e_end; exit 1; }
 wait_until 10 test "$(probe alpha)" = 255
 
-# Options -> Make a report (the second item).
-click 52 12
-sleep 0.5
-xdotool key Down Down Return
-wait_until 15 report_window >/dev/null && pass "Make a report opens the report window" ||
+open_report && pass "Make a report opens the report window" ||
   fail "Make a report opens the report window"
 
 save_report 1 "report_rich"
@@ -138,11 +145,8 @@ check "the main window stays" window_shown
 check "the program still runs" harvala_running
 
 # Once the report is done, the window's own close (Alt+F4 here) closes it like Accept.
-click 52 12
-sleep 0.5
-xdotool key Down Down Return
-wait_until 15 report_window >/dev/null && pass "a second report opens" || fail "a second report opens"
-sleep 1
+open_report && pass "a second report opens" || fail "a second report opens"
+sleep 1  # the report itself is made well within this; a close before it is done waits
 read -r rw _ _ <<<"$(report_window)"
 xdotool key --window "$rw" alt+F4
 wait_until 10 report_gone && pass "closing the done report window closes it" ||
