@@ -146,7 +146,7 @@ check "the program still runs" harvala_running
 
 # Once the report is done, the window's own close (Alt+F4 here) closes it like Accept.
 open_report && pass "a second report opens" || fail "a second report opens"
-sleep 1  # the report itself is made well within this; a close before it is done waits
+sleep 1  # the report itself is made well within this; a close before then is ignored
 read -r rw _ _ <<<"$(report_window)"
 xdotool key --window "$rw" alt+F4
 wait_until 10 report_gone && pass "closing the done report window closes it" ||
