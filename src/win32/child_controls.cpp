@@ -89,30 +89,27 @@ std::optional<ScrollMove> ScrollTarget(const tk::HScrollBar& bar, int code, int 
   return ScrollMove{static_cast<int>(std::clamp<long long>(target, low, high)), false};
 }
 
-void ChildControls::CreateAll(HWND parent, const tk::Form& form) {
-  for (const auto& control : form.Controls()) {
-    if (IsChildWindowKind(control->Kind())) Create(parent, *control);
-  }
-  SyncAll();
+void ChildControls::SyncAll(HWND parent, const tk::Form& form) {
+  for (const auto& control : form.Controls()) Sync(parent, *control);
 }
 
-void ChildControls::Create(HWND parent, tk::Control& control) {
+ChildControls::Child* ChildControls::Create(HWND parent, tk::Control& control) {
   const ChildStyle style = StyleOf(control.Kind());
   const tk::Rect r = control.ClientBounds();
   HWND hwnd = ::CreateWindowExW(0, style.className, L"", WS_CHILD | style.style, r.left, r.top,
                                 r.width, WindowHeight(control), parent, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr);
-  if (hwnd) children_.push_back(Child{&control, hwnd, nullptr, {}, {}, 0});
+  if (!hwnd) return nullptr;
+  children_.push_back(Child{&control, hwnd, nullptr, {}, {}, 0});
+  return &children_.back();
 }
 
-void ChildControls::SyncAll() {
-  for (Child& child : children_) SyncKind(child);
-}
-
-void ChildControls::Sync(const tk::Control& control) {
-  for (Child& child : children_) {
-    if (child.control == &control) SyncKind(child);
-  }
+void ChildControls::Sync(HWND parent, tk::Control& control) {
+  if (!IsChildWindowKind(control.Kind())) return;
+  auto found = std::find_if(children_.begin(), children_.end(),
+                            [&](const Child& child) { return child.control == &control; });
+  Child* child = found != children_.end() ? &*found : Create(parent, control);
+  if (child) SyncKind(*child);
 }
 
 HWND ChildControls::WindowOf(const tk::Control& control) const {

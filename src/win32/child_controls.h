@@ -32,9 +32,9 @@ class ChildControls {
   ChildControls(const ChildControls&) = delete;
   ChildControls& operator=(const ChildControls&) = delete;
 
-  void CreateAll(HWND parent, const tk::Form& form);
-  void SyncAll();
-  void Sync(const tk::Control& control);
+  // Makes the windows that are missing (controls added since) and brings all up to date.
+  void SyncAll(HWND parent, const tk::Form& form);
+  void Sync(HWND parent, tk::Control& control);
   void Forget() { children_.clear(); }  // the windows went with their parent
   HWND WindowOf(const tk::Control& control) const;
 
@@ -54,7 +54,7 @@ class ChildControls {
     tk::Color brushColor = 0;
   };
   Child* Find(HWND hwnd);
-  void Create(HWND parent, tk::Control& control);
+  Child* Create(HWND parent, tk::Control& control);
   void SyncFont(Child& child, const tk::Font& font);
   void SyncKind(Child& child);
   void SyncScrollBar(Child& child, const tk::HScrollBar& bar);

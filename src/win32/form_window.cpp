@@ -57,7 +57,7 @@ void FormWindow::Create() {
     }
   }
   CenterOn(nullptr);
-  children_.CreateAll(hwnd_, *form_);
+  children_.SyncAll(hwnd_, *form_);
   CreateToolTip();
   for (const auto& timer : form_->Timers()) SyncTimer(*timer);
 }
@@ -100,12 +100,12 @@ void FormWindow::ShowModalOver(HWND owner) {
 
 void FormWindow::SyncAll() {
   if (!hwnd_) return;
-  children_.SyncAll();
+  children_.SyncAll(hwnd_, *form_);
   SyncCaption();
 }
 
-void FormWindow::SyncControl(const tk::Control& control) {
-  if (hwnd_) children_.Sync(control);
+void FormWindow::SyncControl(tk::Control& control) {
+  if (hwnd_) children_.Sync(hwnd_, control);
 }
 
 void FormWindow::SyncTimer(const tk::Timer& timer) {
@@ -241,8 +241,10 @@ LRESULT FormWindow::OnPaint() {
     return 0;
   }
   SelectGuard selected(memory.get(), bitmap.get());
-  PaintForm(memory.get(), *form_, backend_.Fonts());
   const RECT& dirty = paint.ps().rcPaint;
+  // Only the dirty part is copied to the screen, so GDI may skip the rest of the drawing.
+  ::IntersectClipRect(memory.get(), dirty.left, dirty.top, dirty.right, dirty.bottom);
+  PaintForm(memory.get(), *form_, backend_.Fonts());
   ::BitBlt(paint.dc(), dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
            memory.get(), dirty.left, dirty.top, SRCCOPY);
   return 0;

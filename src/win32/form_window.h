@@ -35,7 +35,7 @@ class FormWindow {
   void Hide();
   void ShowModalOver(HWND owner);
   void SyncAll();
-  void SyncControl(const tk::Control& control);
+  void SyncControl(tk::Control& control);
   void SyncTimer(const tk::Timer& timer);
   void StopTimers();
   void SyncCaption();

@@ -63,6 +63,24 @@ TEST_F(BackendTest, AlphaBeforeTheFirstShowMakesTheWindowHidden) {
   EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
 }
 
+TEST_F(BackendTest, ModelBuiltAfterAnEarlyWindowShowsAtTheFirstShow) {
+  tk::Form form(backend, "F", 200, 100);
+  auto& list = form.Add<tk::ComboBox>("List");
+  backend.SetLayeredAlpha(form, 0);  // the window exists from here on
+  list.AddItem("English");
+  auto& button = form.Add<tk::CommandButton>("Late");
+  button.SetCaption("Accept");
+  form.SetCaption("Late caption");
+  form.Show();
+  ASSERT_NE(backend.ControlWindow(button), nullptr);
+  wchar_t text[32] = {};
+  ::GetWindowTextW(backend.ControlWindow(button), text, 32);
+  EXPECT_EQ(std::wstring(text), L"Accept");
+  EXPECT_EQ(::SendMessageW(backend.ControlWindow(list), CB_GETCOUNT, 0, 0), 1);
+  ::GetWindowTextW(backend.WindowOf(form), text, 32);
+  EXPECT_EQ(std::wstring(text), L"Late caption");
+}
+
 TEST_F(BackendTest, CloseBoxAsksTheModel) {
   tk::Form form(backend, "F", 100, 100);
   bool cancel = true;
