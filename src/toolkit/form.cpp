@@ -109,6 +109,11 @@ void Form::ControlChanged(Control& c, const Rect& oldClientBounds) {
 
 void Form::PopupMenu(Menu& menu, int x, int y, bool atPointer, std::optional<int> defaultItem) {
   if (!loaded_) return;  // a popup needs the window
+  // The popup takes the mouse: the release of a press that opened it goes to the menu and
+  // never reaches the form, so the form lets go of the pressed control here. Otherwise every
+  // later press would still go to that control.
+  captured_ = nullptr;
+  capturedButton_ = 0;
   const std::optional<int> chosen = backend_.PopupMenu(*this, menu, x, y, atPointer, defaultItem);
   if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(menu.items.size())) return;
   // Copied: the handler may rebuild the menu's items while it runs.

@@ -137,6 +137,19 @@ std::string PageText(int last, std::set<int> emptyLines) {
   return text;
 }
 
+TEST(CopyMenu, APressThatOpenedTheMenuDoesNotKeepTheMouse) {
+  AppFixture f;
+  MainWindow& w = f.Start();
+  // The menu swallows the release of the press that opened it: the form never sees it.
+  w.form.MouseDown(2, 0, 650, 470);
+  EXPECT_FALSE(CopyEnabled(w));
+  const tk::Rect row = w.LT[4]->ClientBounds();
+  w.form.MouseDown(2, 0, row.left + 1, row.top + 1);
+  EXPECT_TRUE(CopyEnabled(w));
+  EXPECT_EQ(w.SelectedRow, 4);
+  EXPECT_EQ(f.backend.Popups().size(), 2u);
+}
+
 TEST(CopyMenu, CopyAllTakesEachPagesRows) {
   struct Case {
     int page;
