@@ -131,3 +131,15 @@ click() {
   xdotool mousemove "$((ox + $1))" "$((oy + $2))" click "${3:-1}"
 }
 screenshot() { import -window root "$1" 2>/dev/null; }
+
+# The colour "r,g,b" of a client-area pixel, read from a screenshot of the screen.
+pixel() {
+  local geometry w h ox oy shot=$E2E_OUT/pixel.png
+  geometry=$(probe client) || return 1
+  read -r w h ox oy <<<"$geometry"
+  import -window root "$shot" 2>/dev/null || return 1
+  convert "$shot" -crop "1x1+$((ox + $1))+$((oy + $2))" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*srgb(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p'
+}
+# How many visible top-level windows the program has (popups count as windows of their own).
+program_windows() { xdotool search --onlyvisible --class harvala.exe 2>/dev/null | wc -l; }

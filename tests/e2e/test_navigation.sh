@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The section menu under Wine: a left press moves the highlight bar, a right press does
+# nothing, and the Options menu opens on a left release and closes again.
+source "$(dirname "$0")/lib.sh"
+e2e_begin
+
+reg_clear
+reg_set ChkTrans REG_DWORD 0
+harvala_start
+wait_until 30 window_shown || fail "window did not appear"
+sleep 1
+
+# A point of each entry's band right of its caption, where only the bar or the strip shows.
+band_point() { echo "150 $((49 + 35 * ($1 - 1) + 30))"; }
+bar_colour=$(pixel $(band_point 1))
+strip_colour=$(pixel $(band_point 5))
+check "the bar and the strip differ" test -n "$bar_colour" -a "$bar_colour" != "$strip_colour"
+
+click 40 $((49 + 35 * 4 + 17)) 1   # entry 5, on its caption
+wait_until 10 test "$(pixel $(band_point 5))" = "$bar_colour"
+check_eq "a left press moves the bar to the entry" "$bar_colour" "$(pixel $(band_point 5))"
+# The strip shades from top to bottom, so a band without the bar only differs from it.
+check "the first band no longer shows the bar" test "$(pixel $(band_point 1))" != "$bar_colour"
+
+click 40 $((49 + 35 * 8 + 17)) 3   # entry 9, right button
+sleep 1
+check_eq "a right press leaves the bar where it was" "$bar_colour" "$(pixel $(band_point 5))"
+check "a right press does not move the bar there" test "$(pixel $(band_point 9))" != "$bar_colour"
+
+before=$(program_windows)
+click 60 15 1                      # the Options button
+wait_until 10 test "$(program_windows)" -gt "$before"
+check "the Options menu opens on a left release" test "$(program_windows)" -gt "$before"
+xdotool key Escape
+wait_until 10 test "$(program_windows)" -eq "$before"
+check_eq "Escape closes the Options menu" "$before" "$(program_windows)"
+check "the program still runs" harvala_running
+
+e2e_end
