@@ -7,6 +7,8 @@ scripts/deps.sh
 scripts/build.sh || exit 1
 status=0
 (cd build/native && ctest --output-on-failure -j"$(nproc)") || status=1
+echo "== window backend tests under Wine"
+bash tests/win32/backend/run.sh "$PWD/build/win" || status=1
 for t in tests/e2e/test_*.sh; do
   echo "== $t"
   bash "$t" || status=1
