@@ -48,8 +48,13 @@ save_dialog_open() { [ -n "$(save_dialog)" ]; }
 # Save, pick the file type (the first is preselected; Down moves to the next), type the path
 # without extension and confirm.
 save_report() {  # save_report TYPE NAME
-  report_click 246 159
-  wait_until 15 save_dialog_open || { fail "save dialog for type $1 did not open"; return 1; }
+  # Save stays disabled until the report is done: press it again until the dialog opens.
+  local try
+  for try in 1 2 3 4 5 6 7 8; do
+    report_click 246 159
+    wait_until 3 save_dialog_open && break
+  done
+  save_dialog_open || { fail "save dialog for type $1 did not open"; return 1; }
   local d
   d=$(save_dialog)
   xdotool key --window "$d" alt+t
