@@ -130,7 +130,11 @@ TEST(Summary, MemoryRowsByTheMbGbRule) {
     std::int64_t mb;  // each of the typical machine's two modules
     const char* ram;
   };
-  const Module modules[] = {{499, "998 MB"}, {511, "1022 MB"}, {512, "1 GB"}, {4096, "8 GB"}};
+  const Module modules[] = {{499, "998 MB"},
+                            {511, "1022 MB"},
+                            {512, "1 GB"},
+                            {4096, "8 GB"},
+                            {-512, "Unknown"}};  // a negative total has no size
   for (const Module& c : modules) {
     AppFixture f;
     for (std::size_t m = 0; m < 2; ++m)
