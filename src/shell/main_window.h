@@ -146,6 +146,33 @@ class MainWindow {
   void Copy_Click();
   void CopyAll_Click();
 
+  // The customise panel (page 90) and the Accept button of both panels.
+  bool PanelReady = false;  // the panel's controls are filled; its handlers act
+  std::int32_t SpectrumPosition = 0;
+  std::string SavedLanguage;
+  std::int32_t SavedColor = 0;
+  std::int32_t SavedShine = 0;
+  bool SavedTransOn = false;
+  std::uint8_t SavedTransparency = 0;
+  void Personalizar_Click();
+  void LangList_Click();
+  void Scroll1_Scroll();
+  void Scroll1_Change();
+  void Scroll2_Scroll();
+  void Scroll2_Change();
+  void CheckTrans_Click();
+  void Scroll3_Scroll();
+  void Scroll3_Change();
+  void BAceptar_Click();
+
+  // The About panel (page 91) and the web links.
+  void Informacion_Click();
+  void LTra2_MouseDown(int button, int shift, int x, int y);
+  void LTra2_MouseMove(int button, int shift, int x, int y);
+  void PicInformacion_MouseMove(int button, int shift, int x, int y);
+  void LTra1_MouseMove(int button, int shift, int x, int y);
+  void VisitWeb_Click();
+
  private:
   void BuildLayout();
   void BuildPageArea();
@@ -155,6 +182,13 @@ class MainWindow {
   void ReadSettings();
   void WireEvents();
   void WireCopyMenu();
+  void WirePanels();
+  void FillLanguageList();
+  void SaveChangedSettings();
+  void ShowNewSkinColour();
+  void PlaceAfter(tk::Label* caption, tk::Label* value, const std::string& captionText,
+                  const std::string& valueText);
+  bool RecolourYielding = false;  // a skin scroll handler is yielding to the event loop
 };
 
 }  // namespace hv::shell

@@ -117,6 +117,7 @@ void MainWindow::WireEvents() {
   form.onUnload = [this](bool& cancel) { Form_Unload(cancel); };
   form.onUnloaded = [this] { app.backend.EndProgram(); };
   WireCopyMenu();
+  WirePanels();
 }
 
 }  // namespace hv::shell
