@@ -1,7 +1,11 @@
 #include "sections/pages.h"
 
+#include "sections/computer.h"
+#include "sections/operating_system.h"
 #include "sections/page_model.h"
+#include "sections/processor.h"
 #include "sections/summary.h"
+#include "sections/user_account.h"
 #include "shell/main_window.h"
 
 namespace hv::sections {
@@ -25,6 +29,18 @@ void ShowSection(shell::App& app, int entry) {
   switch (entry) {
     case 1:
       ShowSummary(app);
+      break;
+    case 2:
+      ShowUserAccount(app);
+      break;
+    case 3:
+      ShowComputer(app);
+      break;
+    case 4:
+      ShowOperatingSystem(app);
+      break;
+    case 5:
+      ShowProcessor(app);
       break;
     default:
       if (entry >= 2 && entry <= 13) ShowEmptyPage(app, entry);

@@ -1,0 +1,139 @@
+// The Operating system page: name, version and build, service pack, architecture, serial
+// number, product key, language, registered user, process count, installation date and
+// virtual memory of the installed Windows, from the first Win32_OperatingSystem item. The
+// live refresh, which this page switches on last, keeps the process count and the virtual
+// memory current.
+#include "sections/operating_system.h"
+
+#include "sections/item_pass.h"
+#include "sections/page_model.h"
+#include "sections/value_rules.h"
+#include "shell/main_window.h"
+#include "shell/time_helpers.h"
+
+namespace hv::sections {
+
+namespace {
+
+constexpr int kPage = 4;
+constexpr double kKbPerMb = 1024.0;
+
+// Windows before Vista has no OSArchitecture, and a query that names it fails there as a
+// whole: the page then asks again without it.
+constexpr const char* kFullQuery =
+    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
+    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version, "
+    "OSArchitecture from Win32_OperatingSystem";
+constexpr const char* kReducedQuery =
+    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
+    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version "
+    "from Win32_OperatingSystem";
+
+struct Page {
+  shell::App& app;
+  shell::MainWindow& w;
+  const lang::TextTable& t;
+};
+
+// What one pass gathers. A second pass overwrites only what it reads again, so the
+// architecture stays as far as the first pass got.
+struct OsValues {
+  std::optional<std::string> version;  // the built "6.1, 7601"; nullopt when never read
+  std::string name, servicePack, architecture, serial, productKey, language, user, processes,
+      installDate;
+  std::int64_t totalMb = 0, usedMb = 0;
+};
+
+void Assign(std::optional<std::string> read, std::string& slot) {
+  if (read) slot = std::move(*read);
+}
+
+void Gather(const Page& p, ItemPass& pass, OsValues& s) {
+  Assign(pass.Text("Caption"), s.name);
+  if (const auto version = pass.Text("Version")) s.version = VersionBuildText(*version);
+  Assign(pass.Text("ServicePackMajorVersion"), s.servicePack);
+  if (pass.Strict()) Assign(pass.Text("OSArchitecture"), s.architecture);
+  Assign(pass.Text("SerialNumber"), s.serial);
+  Assign(pass.Text("OSLanguage"), s.language);
+  Assign(pass.Text("RegisteredUser"), s.user);
+  Assign(pass.Text("NumberOfProcesses"), s.processes);
+  Assign(pass.Text("InstallDate"), s.installDate);
+  if (const auto total = pass.Floor("TotalVirtualMemorySize", kKbPerMb)) s.totalMb = *total;
+  if (const auto free = pass.Floor("FreeVirtualMemory", kKbPerMb)) s.usedMb = s.totalMb - *free;
+  s.productKey = platform::Trim(shell::ProductKey(p.app.system));
+}
+
+std::optional<std::string> ServicePack(const Page& p, const OsValues& s) {
+  return ServicePackText(s.servicePack, p.t[73], p.t[72]);
+}
+
+std::optional<std::string> InstallDate(const Page& p, const OsValues& s) {
+  if (s.installDate.empty()) return std::nullopt;
+  TimeFormat format;
+  format.picture = p.app.system.LongTimeFormat();
+  return InstallationDateText(s.installDate, p.t[80], p.app.system.ShortDateFormat(), format);
+}
+
+// The service pack and the installation date are converted while the rows are written; on
+// the first pass a conversion that fails is answered by the retry like a failed read.
+bool ConversionsFail(const Page& p, const OsValues& s) {
+  return !ServicePack(p, s) || (!s.installDate.empty() && !InstallDate(p, s));
+}
+
+std::optional<std::string> NonEmpty(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
+  if (row == 1 || row == 8) HeadingReset(p.w, row);
+  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
+  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
+}
+
+void WriteVirtualMemory(const Page& p, const OsValues& s) {
+  const VirtualMemoryRow vm = VirtualMemoryRule(s.totalMb, s.usedMb);
+  Row(p, 11, vm.caption == VirtualMemoryCaption::InUse ? 81 : 161, vm.value);
+}
+
+void WriteRows(const Page& p, const OsValues& s) {
+  Row(p, 1, 36, NonEmpty(s.name));
+  // Shown as built, so an empty version shows the bare ", "; only a version that could not
+  // be read at all shows "Unknown".
+  Row(p, 2, 70, s.version);
+  Row(p, 3, 71, ServicePack(p, s));
+  Row(p, 4, 61, NonEmpty(s.architecture));
+  Row(p, 5, 74, NonEmpty(s.serial));
+  Row(p, 6, 75, NonEmpty(s.productKey));
+  Row(p, 7, 76, OsLanguageName(s.language));
+  Row(p, 8, 77, NonEmpty(s.user));
+  Row(p, 9, 78, CountText(s.processes, 1));
+  Row(p, 10, 79, InstallDate(p, s));
+  WriteVirtualMemory(p, s);
+  BlankRow(p.w, 12);
+}
+
+}  // namespace
+
+void ShowOperatingSystem(shell::App& app) {
+  shell::MainWindow& w = app.Main();
+  const Page p{app, w, app.text};
+  EnterPage(w, p.t, kPage, {w.Line1});
+  HideAll({w.LNoDrive, w.Iaviso, w.Laviso});
+
+  OsValues s;
+  ItemPass full(app.wmi, kFullQuery, ItemPass::Mode::Strict);
+  Gather(p, full, s);
+  // One retry per visit, without the architecture; what still fails then shows "Unknown".
+  if (full.Failed() || ConversionsFail(p, s)) {
+    ItemPass reduced(app.wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    Gather(p, reduced, s);
+  }
+
+  w.Titulo->SetCaption(p.t[14]);
+  WriteRows(p, s);
+  // Last of all: the live refresh keeps the process count and virtual memory current.
+  w.Timer1->SetEnabled(true);
+}
+
+}  // namespace hv::sections

@@ -1,0 +1,120 @@
+// The Processor page: name, current and maximum clock speed, the number of processors that
+// Windows counts, manufacturer, type, socket, architecture and the level-2 and level-3
+// cache sizes of the first processor that WMI lists.
+#include "sections/processor.h"
+
+#include "sections/item_pass.h"
+#include "sections/page_model.h"
+#include "sections/value_rules.h"
+#include "shell/main_window.h"
+
+namespace hv::sections {
+
+namespace {
+
+constexpr int kPage = 5;
+
+// Older Windows versions have no L3CacheSize, and a query that names it fails there as a
+// whole: the page then asks again without it.
+constexpr const char* kFullQuery =
+    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, L3CacheSize, Manufacturer, "
+    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
+constexpr const char* kReducedQuery =
+    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, Manufacturer, "
+    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
+
+struct Page {
+  shell::App& app;
+  shell::MainWindow& w;
+  const lang::TextTable& t;
+};
+
+// What one pass gathers. A second pass overwrites only what it reads again, so the level-3
+// cache stays as far as the first pass got.
+struct CpuValues {
+  std::string name, processors, manufacturer, type, socket, architecture, l2Cache, l3Cache;
+  std::int64_t currentMhz = 0, maximumMhz = 0;
+};
+
+void Assign(std::optional<std::string> read, std::string& slot) {
+  if (read) slot = std::move(*read);
+}
+
+void Gather(const Page& p, ItemPass& pass, CpuValues& v) {
+  Assign(pass.Text("Name"), v.name);
+  if (const auto mhz = pass.Number("CurrentClockSpeed")) v.currentMhz = *mhz;
+  if (const auto mhz = pass.Number("MaxClockSpeed")) v.maximumMhz = *mhz;
+  Assign(pass.Text("Manufacturer"), v.manufacturer);
+  Assign(pass.Text("Caption"), v.type);
+  Assign(pass.Text("SocketDesignation"), v.socket);
+  Assign(pass.Text("Architecture"), v.architecture);
+  Assign(pass.Text("L2CacheSize"), v.l2Cache);
+  if (pass.Strict()) Assign(pass.Text("L3CacheSize"), v.l3Cache);
+  v.processors = std::to_string(p.app.system.ProcessorCount());
+}
+
+bool NotANumber(const std::string& text) {
+  return !platform::CDbl(platform::Variant(text)).has_value();
+}
+
+// The architecture code and the cache sizes are converted while the rows are written; on
+// the first pass a conversion that fails is answered by the retry like a failed read.
+bool ConversionsFail(const CpuValues& v) {
+  return v.architecture.empty() || !platform::CLng(platform::Variant(v.architecture)) ||
+         (!v.l2Cache.empty() && NotANumber(v.l2Cache)) ||
+         (!v.l3Cache.empty() && NotANumber(v.l3Cache));
+}
+
+std::optional<std::string> NonEmpty(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
+  if (row == 1 || row == 8) HeadingReset(p.w, row);
+  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
+  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
+}
+
+// Without a maximum speed the row still gets the caption of a speed alone, so it never
+// keeps the caption another page left in row 2.
+void WriteSpeed(const Page& p, const CpuValues& v) {
+  const SpeedRow speed = SpeedRule(v.currentMhz, v.maximumMhz);
+  Row(p, 2, speed.caption == SpeedCaption::CurrentAndMaximum ? 82 : 83, speed.value);
+}
+
+void WriteRows(const Page& p, const CpuValues& v) {
+  Row(p, 1, 36, NonEmpty(v.name));
+  WriteSpeed(p, v);
+  Row(p, 3, 84, CountText(v.processors, 1));
+  Row(p, 4, 59, NonEmpty(v.manufacturer));
+  Row(p, 5, 61, NonEmpty(v.type));
+  Row(p, 6, 85, NonEmpty(v.socket));
+  Row(p, 7, 86, ArchitectureName(v.architecture));
+  Row(p, 8, 87, CacheSizeText(v.l2Cache));
+  Row(p, 9, 88, CacheSizeText(v.l3Cache));
+  BlankRows(p.w, 10, 12);
+}
+
+}  // namespace
+
+void ShowProcessor(shell::App& app) {
+  shell::MainWindow& w = app.Main();
+  const Page p{app, w, app.text};
+  EnterPage(w, p.t, kPage);
+
+  CpuValues v;
+  ItemPass full(app.wmi, kFullQuery, ItemPass::Mode::Strict);
+  Gather(p, full, v);
+  // One retry per visit, without the level-3 cache; what still fails then shows "Unknown".
+  if (full.Failed() || ConversionsFail(v)) {
+    ItemPass reduced(app.wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    Gather(p, reduced, v);
+  }
+
+  w.Titulo->SetCaption(p.t[15]);
+  HideAll({w.LNoDrive, w.Iaviso, w.Laviso, w.Line1});
+  WriteRows(p, v);
+}
+
+}  // namespace hv::sections

@@ -1,0 +1,155 @@
+// The User account page: name, domain, type and privileges of the account that runs the
+// program, its password flags, bad passwords, last logon and logon count, and how long
+// Windows has been running, with a note that all of it belongs to that account. Its usage
+// time is kept current by the live refresh, which this page switches on last.
+#include "sections/user_account.h"
+
+#include "sections/page_model.h"
+#include "sections/value_rules.h"
+#include "shell/main_window.h"
+#include "shell/time_helpers.h"
+
+namespace hv::sections {
+
+namespace {
+
+constexpr int kPage = 2;
+constexpr int kNoteElement = 58;
+constexpr int kTimeTemplate = 54;  // "(HHMMSS) hs."
+constexpr tk::Color kNoteColor = tk::Rgb(75, 75, 75);
+
+struct Page {
+  shell::App& app;
+  shell::MainWindow& w;
+  const lang::TextTable& t;
+};
+
+struct Account {
+  std::string name;  // the environment's "UserName": the key both queries are matched on
+  std::string domain, accountType, privileges, passwordChangeable, passwordExpires;
+  std::string badPasswords, lastLogon, logons;
+};
+
+void Store(const platform::WmiItem& item, const char* prop, std::string& slot) {
+  if (const auto text = ReadText(item, prop)) slot = *text;
+}
+
+// The first item whose matchProp, trimmed, is exactly the user's name (letter case
+// included). A name that cannot be read matches nothing, nor does an empty user name.
+std::optional<platform::WmiItem> MatchingItem(const Page& p, const std::string& wql,
+                                              const char* matchProp, const std::string& name) {
+  if (name.empty()) return std::nullopt;
+  for (platform::WmiItem& item : QueryItems(p.app.wmi, wql)) {
+    const auto key = ReadText(item, matchProp);
+    if (key && *key == name) return std::move(item);
+  }
+  return std::nullopt;
+}
+
+// Windows has neither class under Wine: both queries fail there, and every row but the name
+// and the usage time shows "Unknown".
+Account Gather(const Page& p) {
+  Account a;
+  if (const auto env = p.app.system.Environment("UserName")) a.name = platform::Trim(*env);
+  // WMI hands the key Name with every account although the query does not select it.
+  if (const auto user = MatchingItem(
+          p,
+          "Select Domain, AccountType, PasswordChangeable, PasswordExpires from Win32_UserAccount",
+          "Name", a.name)) {
+    Store(*user, "Domain", a.domain);
+    Store(*user, "AccountType", a.accountType);
+    Store(*user, "PasswordChangeable", a.passwordChangeable);
+    Store(*user, "PasswordExpires", a.passwordExpires);
+  }
+  if (const auto profile = MatchingItem(p,
+                                        "Select Caption, Privileges, BadPasswordCount, LastLogon, "
+                                        "NumberOfLogons from Win32_NetworkLoginProfile",
+                                        "Caption", a.name)) {
+    Store(*profile, "Privileges", a.privileges);
+    Store(*profile, "BadPasswordCount", a.badPasswords);
+    Store(*profile, "LastLogon", a.lastLogon);
+    Store(*profile, "NumberOfLogons", a.logons);
+  }
+  return a;
+}
+
+std::optional<std::string> Element(const Page& p, std::optional<int> element) {
+  if (!element) return std::nullopt;
+  return p.t[*element];
+}
+
+std::optional<std::string> YesNo(const Page& p, const std::string& flag) {
+  const auto truth = ReadTruthValue(flag);
+  if (flag.empty() || !truth) return std::nullopt;
+  return p.t[*truth ? 49 : 50];
+}
+
+std::optional<std::string> NonEmpty(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
+// A last logon whose time fields are not numbers shows "Unknown" rather than whatever the
+// row held before: WMI never hands such a value, so nothing truer can be shown.
+std::optional<std::string> LastLogonText(const Page& p, const std::string& lastLogon) {
+  if (lastLogon.empty()) return std::nullopt;
+  TimeFormat format;
+  format.picture = p.app.system.LongTimeFormat();
+  const auto time = WmiTimeText(lastLogon, format);
+  if (!time) return std::nullopt;
+  return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", *time);
+}
+
+std::optional<std::string> UsageTimeText(const Page& p) {
+  const std::string upTime = shell::UpTime(p.app);
+  if (upTime.empty()) return std::nullopt;
+  return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", upTime);
+}
+
+std::optional<std::string> LogonsText(const Page& p, const std::string& logons) {
+  if (!CountText(logons, 1)) return std::nullopt;
+  return FillPlaceholder(p.t[57], "(#)", logons);
+}
+
+void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
+  if (row == 1 || row == 8) HeadingReset(p.w, row);
+  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
+  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
+}
+
+void WriteRows(const Page& p, const Account& a) {
+  Row(p, 1, 36, NonEmpty(a.name));
+  Row(p, 2, 37, NonEmpty(Capitalised(a.domain)));
+  Row(p, 3, 38, Element(p, AccountTypeElement(a.accountType)));
+  Row(p, 4, 44, Element(p, PrivilegeElement(a.privileges)));
+  Row(p, 5, 48, YesNo(p, a.passwordChangeable));
+  Row(p, 6, 51, YesNo(p, a.passwordExpires));
+  Row(p, 7, 52, CountText(a.badPasswords, 0));
+  Row(p, 8, 53, LastLogonText(p, a.lastLogon));
+  Row(p, 9, 55, UsageTimeText(p));
+  Row(p, 10, 56, LogonsText(p, a.logons));
+}
+
+}  // namespace
+
+void ShowUserAccount(shell::App& app) {
+  shell::MainWindow& w = app.Main();
+  const Page p{app, w, app.text};
+  EnterPage(w, p.t, kPage);
+  const Account account = Gather(p);
+
+  w.Titulo->SetCaption(p.t[12]);
+  HideAll({w.LNoDrive, w.Line1});
+  WriteRows(p, account);
+  ShowSpacerLine(*w.Line1, w, 11, 7);
+  BlankRows(w, 11, 12);
+
+  w.Iaviso->SetVisible(true);
+  w.Laviso->SetForeColor(kNoteColor);
+  w.Laviso->SetCaption(p.t[kNoteElement]);
+  w.Laviso->SetVisible(true);
+  // Last of all: the live refresh keeps the usage time current from now on.
+  w.Timer1->SetEnabled(true);
+}
+
+}  // namespace hv::sections
