@@ -43,6 +43,8 @@ TEST(PageModel, StatusShowsGettingInformationBeforeTheQueriesOnlyWhenThePageChan
     repaints.push_back(f.backend.Record(w.form).repaints);
   };
   w.LMenu_MouseDown(3, 1, 0, 0, 0);
+  status.clear();
+  repaints.clear();
   const int before = f.backend.Record(w.form).repaints;
   w.LMenu_MouseDown(1, 1, 0, 0, 0);
   ASSERT_EQ(status.size(), 5u);

@@ -127,6 +127,24 @@ TEST(CopyMenu, WhenTheBackgroundAndRowsOpenNothing) {
   EXPECT_EQ(f.backend.Popups().size(), popups);
 }
 
+TEST(CopyMenu, OtherControlsOfThePageOpenNothingButTheRulesLetThePressThrough) {
+  AppFixture f;
+  MainWindow& w = f.Start();
+  w.Laviso->SetCaption("A note under the rows");
+  w.Laviso->SetVisible(true);
+  w.Iaviso->SetVisible(true);
+  for (const tk::Control* c :
+       std::initializer_list<const tk::Control*>{w.Titulo, w.Ico, w.Labelmi, w.Laviso, w.Iaviso}) {
+    const std::size_t popups = f.backend.Popups().size();
+    Press(w, *c, 2);
+    EXPECT_EQ(f.backend.Popups().size(), popups) << c->Name();
+  }
+  // A line takes no mouse: a press on the rule under the title lands on the background.
+  const std::size_t popups = f.backend.Popups().size();
+  PressAt(w, 300, w.LineTit->Y1(), 2);
+  EXPECT_EQ(f.backend.Popups().size(), popups + 1);
+}
+
 // The whole-page text of the rows C1: v1 ... of FillRows, by the page's copied rows.
 std::string PageText(int last, std::set<int> emptyLines) {
   std::string text = "Title\r\n\r\n";
