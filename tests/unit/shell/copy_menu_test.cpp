@@ -206,6 +206,33 @@ TEST(CopyMenu, CopyAllTakesEachPagesRows) {
   }
 }
 
+// On the typical machine every page's rows agree with what its copy takes: each copied row
+// has a caption, and each row left out or copied as an empty line is blank.
+TEST(CopyMenu, EachPagesCopyMatchesTheRowsThePageWrites) {
+  for (const auto& [page, copyable] : CopyableRows()) {
+    if (page == 0) continue;
+    AppFixture f;
+    MainWindow& w = f.Start();
+    w.LMenu_MouseDown(page, 1, 0, 0, 0);
+    ASSERT_EQ(w.CurrentSection, page);
+    // A page with no caption at all has nothing to compare: no drive found, or not built.
+    bool written = false;
+    for (int i = 1; i <= 12; ++i) written = written || !w.LT[i]->Caption().empty();
+    if (!written) continue;
+    for (int i = 1; i <= 12; ++i) {
+      const bool heading = page == 1 && (i == 1 || i == 8);
+      if (copyable.count(i) || heading)
+        EXPECT_FALSE(w.LT[i]->Caption().empty()) << "page " << page << " row " << i;
+      else
+        EXPECT_EQ(w.LT[i]->Caption() + w.L[i]->Caption(), "") << "page " << page << " row " << i;
+    }
+    f.backend.QueuePopupAnswer(kCopyAll);
+    w.Form_MouseDown(2, 0, 0, 0);
+    std::string expected = w.Titulo->Caption() + "\r\n\r\n";
+    EXPECT_EQ(f.backend.Clipboard().substr(0, expected.size()), expected) << page;
+  }
+}
+
 TEST(CopyMenu, SummaryCopiesLineByLine) {
   AppFixture f;
   f.shell.SetString("HKEY_CURRENT_USER\\Software\\Install\\Harvala\\Mainboard\\Full",
