@@ -62,6 +62,21 @@ vram=$(wmic_values path Win32_VideoController get AdapterRAM | head -1)
 vram_mb=$(awk -v b="$vram" 'BEGIN { if (b < 0) b += 4294967296; print int(b / 1048576) }')
 check_eq "graphics memory as wmic reports it" "Graphics card memory: $(mbgb_text "$vram_mb")" "$(line 7)"
 check "free space in a size unit" grep -Eq '^Total free space: ([0-9.,]+ (MB|GB|TB)|Unknown)$' <<<"$(line 8)"
+# The free space moves while the test runs, so the page's figure must lie at or below the
+# fixed disks' total that wmic reports (its text is cut, never rounded up) and within one
+# step of its last digit, give or take 64 MB of churn.
+free_mb=$(wmic_values logicaldisk get drivetype,freespace |
+  awk '$1 == 3 { s += int($2 / 1048576) } END { print s + 0 }')
+free_agrees() {
+  awk -v shown="${1#Total free space: }" -v mb="$free_mb" 'BEGIN {
+    split(shown, p, " "); gsub(",", ".", p[1])
+    unit = p[2] == "TB" ? 1048576 : p[2] == "GB" ? 1024 : 1
+    decimals = index(p[1], ".") ? length(p[1]) - index(p[1], ".") : 0
+    page = p[1] * unit; step = unit / 10 ^ decimals; churn = 64
+    exit !(page <= mb + churn && mb - page < step + churn)
+  }'
+}
+check "free space as wmic reports it ($free_mb MB)" free_agrees "$(line 8)"
 check_eq "operating system as wmic reports it" \
   "Operating system: $(wmic_values os get caption | head -1)" "$(line 12)"
 check_eq "graphics card as wmic reports it" \
