@@ -18,6 +18,7 @@ struct SaveDialogRequest {
   std::string defaultName;
   std::string initialFolder;
   std::string defaultExtension;
+  int filterIndex = 1;  // the file type preselected, 1-based
 };
 
 struct SaveDialogResult {

@@ -13,6 +13,8 @@ namespace {
 
 // The dialog's file name buffer holds 254 characters; a longer initial name is left out.
 constexpr std::size_t kMaxInitialName = 254;
+// Each round is one confirmed dialog; a name that keeps missing its type is not saved.
+constexpr int kMaxRounds = 8;
 
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
   std::vector<std::string> parts(1);
@@ -81,13 +83,23 @@ std::string SaveDialog(App& app, const tk::Form& owner, const std::string& title
   // user picks, starting from the preselected first one.
   request.defaultExtension = PatternExtension(filter, 1).value_or("");
 
-  const platform::SaveDialogResult result = app.system.SaveDialog(request);
-  // The path may come back with the rest of its buffer: it ends at its first NUL.
-  std::string path = result.path.substr(0, result.path.find('\0'));
-  if (path.empty()) return {};
-  const std::string extension = FilterExtension(filter, result.filterIndex, saveFilterIndex);
-  if (!EndsWithNoCase(path, extension)) path += extension;
-  return path;
+  for (int round = 0; round < kMaxRounds; ++round) {
+    const platform::SaveDialogResult result = app.system.SaveDialog(request);
+    // The path may come back with the rest of its buffer: it ends at its first NUL.
+    std::string path = result.path.substr(0, result.path.find('\0'));
+    if (path.empty()) return {};
+    const std::string extension = FilterExtension(filter, result.filterIndex, saveFilterIndex);
+    if (EndsWithNoCase(path, extension)) return path;
+    path += extension;
+    if (!app.system.FileAttributes(path)) return path;
+    // A name typed with another extension: the dialog asked about that name, not about the
+    // existing file the type's extension leads to. Ask again with the real name, so that
+    // the dialog's own question is put before that file is replaced.
+    request.defaultName = path;
+    request.filterIndex = result.filterIndex;
+    request.defaultExtension = extension.empty() ? "" : extension.substr(1);
+  }
+  return {};
 }
 
 }  // namespace hv::shell

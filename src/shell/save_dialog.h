@@ -24,7 +24,8 @@ std::string FilterExtension(const std::string& filter, int index, std::uint8_t& 
 // preselected, the initial file name fileName and the desktop folder as the initial folder.
 // Returns the chosen path ending in the chosen type's extension exactly once, and records the
 // chosen type in saveFilterIndex; returns the empty text (saveFilterIndex unchanged) when the
-// user cancels or the dialog fails.
+// user cancels or the dialog fails. When adding the extension leads to an existing file the
+// dialog did not ask about, the dialog is shown again with that full name and type.
 std::string SaveDialog(App& app, const tk::Form& owner, const std::string& title,
                        std::string& filter, const std::string& fileName,
                        std::uint8_t& saveFilterIndex);

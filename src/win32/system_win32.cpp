@@ -161,13 +161,16 @@ platform::SaveDialogResult SystemWin32::SaveDialog(const platform::SaveDialogReq
   ofn.hwndOwner = reinterpret_cast<HWND>(request.owner);
   ofn.hInstance = ::GetModuleHandleW(nullptr);
   ofn.lpstrFilter = OrNull(filter);
-  ofn.nFilterIndex = 1;
+  ofn.nFilterIndex = request.filterIndex > 0 ? static_cast<DWORD>(request.filterIndex) : 1;
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrInitialDir = OrNull(folder);
   ofn.lpstrTitle = OrNull(title);
   ofn.lpstrDefExt = OrNull(extension);
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  // Asks before replacing a file and before making a new one; a folder that is not there is
+  // refused by the dialog rather than left to a write that would fail without a word.
+  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
+              OFN_EXPLORER;
   if (!::GetSaveFileNameW(&ofn)) return {};  // cancelled, or the dialog failed
 
   file.back() = L'\0';  // the path is read up to its NUL, which must exist

@@ -81,6 +81,18 @@ save_report 4 "report_plain"
 # A name typed with its extension keeps it once.
 save_report 1 "typed.rtf"
 
+# A name typed with another type's extension leads to an existing file the dialog did not ask
+# about: the dialog comes back with the full name, and cancelling it leaves the file alone.
+printf 'keep' >"$REPORTS/clash.rtf.txt"
+save_report 3 "clash.rtf"
+wait_until 10 save_dialog_open &&
+  pass "the dialog asks again about the existing clash.rtf.txt" ||
+  fail "the dialog asks again about the existing clash.rtf.txt"
+xdotool key --window "$(save_dialog)" Escape
+wait_until 10 bash -c '! xdotool search --onlyvisible --name "^Save report as\\.\\.\\.\$" >/dev/null'
+check_eq "the existing file is not replaced unasked" keep "$(cat "$REPORTS/clash.rtf.txt")"
+check "nothing else is written for it" test ! -e "$REPORTS/clash.rtf"
+
 check "rich text saved as .rtf" test -s "$REPORTS/report_rich.rtf"
 check "HTML saved as .htm" test -s "$REPORTS/report_web.htm"
 check "forum markup saved as .txt" test -s "$REPORTS/report_forum.txt"

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "support/app_fixture.h"
 
@@ -86,6 +87,41 @@ TEST_F(SaveDialogTest, ThePathEndsInTheChosenExtensionOnce) {
     index = 9;
     EXPECT_EQ(Save(c.chosen, c.type), c.path) << c.chosen;
     EXPECT_EQ(index, c.index) << c.chosen;
+  }
+}
+
+TEST_F(SaveDialogTest, AsksAgainBeforeReplacingAFileItDidNotAskAbout) {
+  fx.system.fileAttributes["C:\\D\\old.rtf.txt"] = 0x20;
+  std::vector<platform::SaveDialogResult> answers;
+  fx.system.saveDialogHandler = [&](const platform::SaveDialogRequest&) {
+    auto next = answers.front();
+    answers.erase(answers.begin());
+    return next;
+  };
+  struct Case {
+    std::vector<platform::SaveDialogResult> answers;
+    std::string path;
+    std::size_t dialogs;
+  };
+  const Case cases[] = {
+      // The existing file is shown by its full name; confirmed there, it is the one written.
+      {{{"C:\\D\\old.rtf", 3}, {"C:\\D\\old.rtf.txt", 3}}, "C:\\D\\old.rtf.txt", 2},
+      {{{"C:\\D\\old.rtf", 3}, {"", 0}}, "", 2},           // cancelled the second time
+      {{{"C:\\D\\new.rtf", 3}}, "C:\\D\\new.rtf.txt", 1},  // nothing to replace
+      {std::vector<platform::SaveDialogResult>(8, {"C:\\D\\old.rtf", 3}), "", 8},
+  };
+  for (const auto& c : cases) {
+    answers = c.answers;
+    fx.system.saveRequests.clear();
+    EXPECT_EQ(Save("", 0), c.path);
+    ASSERT_EQ(fx.system.saveRequests.size(), c.dialogs) << c.path;
+    EXPECT_EQ(fx.system.saveRequests[0].filterIndex, 1);
+    if (c.dialogs > 1) {
+      const auto& again = fx.system.saveRequests[1];
+      EXPECT_EQ(again.defaultName, "C:\\D\\old.rtf.txt");
+      EXPECT_EQ(again.filterIndex, 3);
+      EXPECT_EQ(again.defaultExtension, "txt");
+    }
   }
 }
 
