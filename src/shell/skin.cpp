@@ -60,19 +60,20 @@ void RecolorDib(std::uint8_t* bits, int width, int height, int stride, std::uint
 
 void ApplyColor(tk::PictureBox& box, const Appearance& look) {
   const int w = box.Width(), h = box.Height();
-  if (w <= 0 || h <= 0) return;
   // Everything needed is prepared before the picture is touched, so a failure leaves it as
-  // it was.
+  // it was. A box too large to hold a drawn image has nothing to recolour, and checking
+  // that first also keeps the stride arithmetic in range.
+  if (!tk::Picture::FitsLimits(w, h)) return;
+  const int stride = Stride(w);
   std::vector<std::uint8_t> dib;
   try {
-    dib.resize(static_cast<std::size_t>(Stride(w)) * h);
+    dib.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(h));
   } catch (const std::bad_alloc&) {
     return;
   }
   box.SetPicture(box.Assigned());  // start from the grey picture: tints never accumulate
   tk::Picture& image = box.Image();
   if (image.Width() != w || image.Height() != h) return;
-  const int stride = Stride(w);
   // The DIB is bottom-up: stored row r is picture row h - 1 - r.
   for (int r = 0; r < h; ++r)
     std::copy_n(image.Row(h - 1 - r), 3 * w, dib.data() + static_cast<std::size_t>(r) * stride);

@@ -77,6 +77,20 @@ TEST_F(SkinBoxes, ApplyColorTintsFromTheAssignedGreyEveryTime) {
   EXPECT_EQ(*box.Assigned(), *grey);  // the assigned picture is never altered
 }
 
+TEST_F(SkinBoxes, ApplyColorLeavesABoxWithoutAnImageAlone) {
+  Appearance look;
+  look.tintBlue = 255;
+  // Sizes no drawn image can have: nothing to recolour, and no overflow on the way.
+  const std::pair<int, int> sizes[] = {{0, 553}, {170, 0}, {800000000, 1}, {20000, 20000}};
+  for (auto [w, h] : sizes) {
+    auto& box = Box("Huge", 1, 1, std::make_shared<tk::Picture>(1, 1, tk::Rgb(9, 9, 9)));
+    box.Move(0, 0, w, h);
+    const tk::Picture before = box.Image();
+    ApplyColor(box, look);
+    EXPECT_EQ(box.Image(), before) << w << " x " << h;
+  }
+}
+
 TEST_F(SkinBoxes, BlendPictureAtTheEndsOfTheAlphaRange) {
   auto background = std::make_shared<tk::Picture>(4, 4, tk::Rgb(10, 20, 30));
   auto source = std::make_shared<tk::Picture>(4, 4, tk::Rgb(250, 100, 0));
