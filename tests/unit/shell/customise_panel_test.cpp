@@ -329,6 +329,23 @@ TEST_F(CustomisePanel, OpeningStopsTheLiveRefreshAndItStaysOffWhileOpen) {
   EXPECT_FALSE(w->PicInformacion->Visible());
 }
 
+TEST_F(CustomisePanel, TheLiveRefreshStaysOffWhileEitherPanelIsOpenAndItsPageRestartsIt) {
+  w = &f.Start();
+  for (const char* item : {"Personalizar", "Informacion"}) {
+    w->LMenu_MouseDown(2, 1, 0, 0, 0);  // a page with live values
+    ASSERT_TRUE(w->Timer1->Enabled());
+    w->MenuOps->Item(item).onClick();
+    EXPECT_FALSE(w->Timer1->Enabled());
+    const std::string captionBefore = w->L[1]->Caption();
+    f.backend.AdvanceMs(3000);
+    EXPECT_FALSE(w->Timer1->Enabled());
+    EXPECT_EQ(w->L[1]->Caption(), captionBefore);  // the panel's page stays as it is
+    w->BAceptar_Click();
+    EXPECT_EQ(w->CurrentSection, 2);
+    EXPECT_TRUE(w->Timer1->Enabled());
+  }
+}
+
 // The colour and shine handlers yield to the event loop before recolouring. A scroll that
 // arrives during the yield must not leave the skin with an older colour than the title.
 TEST_F(CustomisePanel, ScrollsDuringTheYieldEndWithTheNewestColourAndShine) {
