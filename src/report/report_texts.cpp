@@ -59,9 +59,11 @@ void AppendTitleLine(ReportOutput& out, const TitleLine& title, Format format) {
 void FillSeconds(ReportTexts& texts, const std::string& seconds) {
   for (Format f : kFormats) {
     ReportOutput& out = texts.Output(f);
+    // The user's decimal separator may be any character, markup ones included.
+    const std::string text = Escape(f, seconds);
     // Back to front, so the earlier places stay where they were recorded.
     for (auto it = out.secondsAt.rbegin(); it != out.secondsAt.rend(); ++it) {
-      if (*it <= out.text.size()) out.text.insert(*it, seconds);
+      if (*it <= out.text.size()) out.text.insert(*it, text);
     }
     out.secondsAt.clear();
   }

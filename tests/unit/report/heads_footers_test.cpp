@@ -100,6 +100,14 @@ TEST(TitleLine, SecondsGoOnlyWhereTheTemplateAsks) {
   AppendTitleLine(rtf.Tb1, MakeTitleLine("{\\}(2)x", "", "", ""), Format::Rtf);
   FillSeconds(rtf, "9");
   EXPECT_EQ(rtf.Tb1.text, "\\{\\\\\\}9x");
+  // Seconds written with a markup character as the separator cannot break the markup.
+  ReportTexts odd;
+  for (Format f : kFormats) AppendTitleLine(odd.Output(f), MakeTitleLine("(2)", "", "", ""), f);
+  FillSeconds(odd, "1<5}");
+  EXPECT_EQ(odd.Tb1.text, "1<5\\}");
+  EXPECT_EQ(odd.Tb2.text, "1&lt;5}");
+  EXPECT_EQ(odd.Tb3.text, "1<5}");
+  EXPECT_EQ(odd.Tb4.text, "1<5}");
 }
 
 TEST(Footers, EachFormatAsDocumented) {
