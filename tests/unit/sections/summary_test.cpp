@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,42 @@ TEST(Summary, SpeedReadFailureAndAThreeGigabyteCard) {
   shell::MainWindow& w = f.Start();
   EXPECT_EQ(w.L[3]->Caption(), "Unknown");
   EXPECT_EQ(w.L[5]->Caption(), "3 GB");
+}
+
+// Readings of an odd type or size: the row shows "Unknown" or a sound value, never a crash.
+TEST(Summary, OddlyTypedReadingsNeverBreakTheRow) {
+  struct Case {
+    const char* cls;
+    const char* prop;
+    Variant value;
+    int row;
+    const char* shown;
+  };
+  const std::vector<Variant> list = {Variant(1), Variant(2)};
+  const Case cases[] = {
+      {"Win32_Processor", "MaxClockSpeed", Variant("2400"), 3, "2.4 Ghz (8 CPUs)"},
+      {"Win32_Processor", "MaxClockSpeed", Variant("fast"), 3, "Unknown"},
+      {"Win32_Processor", "MaxClockSpeed", Variant(true), 3, "Unknown"},
+      {"Win32_Processor", "MaxClockSpeed", Variant(list), 3, "Unknown"},
+      {"Win32_Processor", "MaxClockSpeed", Variant("4294967295"), 3, "Unknown"},
+      {"Win32_PhysicalMemory", "Capacity", Variant("1e400"), 4, "4 GB"},
+      {"Win32_PhysicalMemory", "Capacity", Variant(list), 4, "4 GB"},
+      {"Win32_PhysicalMemory", "Capacity", Variant(std::nan("")), 4, "4 GB"},
+      {"Win32_VideoController", "AdapterRAM", Variant("-1"), 5, "3 GB"},
+      {"Win32_VideoController", "AdapterRAM", Variant(1e300), 5, "Unknown"},
+      {"Win32_VideoController", "AdapterRAM", Variant(std::int64_t{1} << 40), 5, "Unknown"},
+      {"Win32_VideoController", "Name", Variant(list), 11, "Unknown"},
+      {"Win32_LogicalDisk", "FreeSpace", Variant(-4.0e12), 6, "Unknown"},
+      {"Win32_LogicalDisk", "FreeSpace", Variant("1e18"), 6, "909494.70 TB"},
+      {"Win32_OperatingSystem", "Caption", Variant(7), 10, "7"},
+  };
+  for (const Case& c : cases) {
+    AppFixture f;
+    f.wmi.Set(c.cls, 0, c.prop, c.value);
+    if (std::string(c.cls) == "Win32_LogicalDisk") f.wmi.Set(c.cls, 1, c.prop, Variant("0"));
+    shell::MainWindow& w = f.Start();
+    EXPECT_EQ(w.L[c.row]->Caption(), c.shown) << c.cls << "." << c.prop;
+  }
 }
 
 TEST(Summary, SpanishCaptionsAndTheUsersDecimalSeparator) {
