@@ -182,9 +182,83 @@ TEST(Ending, APageShownDuringTheFadesCannotStallThem) {
   w.Quit_Click();
   f.backend.Tick(*w.TUnload);
   w.LMenu_MouseDown(5, 1, 0, 0, 0);
-  w.Quit_Click();  // a second close request restarts the fade-out
-  EXPECT_LE(RunFade(f, *w.TUnload), 8);
+  w.Quit_Click();  // a second close request restarts the fade-out from the user's level
+  f.backend.Tick(*w.TUnload);
+  EXPECT_EQ(f.backend.Record(w.form).alphas.back(), TransparencyAlpha(39));
+  // 48, 57 ... 102: seven more steps.
+  EXPECT_EQ(RunFade(f, *w.TUnload), 7);
   EXPECT_TRUE(f.backend.Ended());
+}
+
+TEST(Ending, ExitDuringTheFadeInStopsItAndFadesOutFromTheUsersLevel) {
+  AppFixture f("");
+  MainWindow& w = f.Start();
+  f.backend.Tick(*w.TLoad);
+  f.backend.Tick(*w.TLoad);
+  w.form.RequestClose();  // the window's own close box
+  EXPECT_FALSE(w.TLoad->Enabled());
+  EXPECT_FALSE(f.backend.Ended());
+  // From 0: 9, 18 ... 108.
+  EXPECT_EQ(RunFade(f, *w.TUnload), 12);
+  EXPECT_TRUE(f.backend.Ended());
+  EXPECT_EQ(f.backend.Record(w.form).alphas.back(), 0);
+}
+
+TEST(StartUp, FailedReadsAndWritesFallBackToTheDefaults) {
+  AppFixture f("");
+  f.shell.SetString(AppFixture::Setting("Language"), "Spanish");
+  f.shell.SetDword(AppFixture::Setting("ChkTrans"), 0);
+  f.shell.SetDword(AppFixture::Setting("Transparency"), 50);
+  f.shell.FailReadsOf(AppFixture::Setting("Language"));
+  f.shell.FailAllWrites(true);
+  MainWindow& w = f.Start();
+  const Appearance& look = f.App().look;
+  EXPECT_EQ(look.languageName, "English");
+  EXPECT_EQ(w.LOpc->Caption(), "Options");
+  EXPECT_FALSE(look.transOn);
+  EXPECT_EQ(look.transparency, 50);
+  // Each unreadable or missing value was written back once, and each write failed quietly.
+  EXPECT_EQ(WrittenNames(f), (std::vector<std::string>{"Language", "ColorValue", "ShineValue"}));
+  EXPECT_EQ(f.shell.Get(AppFixture::Setting("Language")), RegValue::Sz("Spanish"));
+}
+
+// Every fixed caption of the main window takes its own element; the customise panel's only
+// while that panel is the page shown.
+TEST(Captions, EachFixedCaptionTakesItsElement) {
+  AppFixture f("");
+  f.shell.SetString(AppFixture::Setting("Language"), "Spanish");
+  MainWindow& w = f.Start();
+  EXPECT_EQ(w.LTPers1->Caption(), "");
+  EXPECT_EQ(w.CheckTrans->Caption(), "");
+  w.CurrentSection = 90;
+  w.PreviousSection = 7;
+  w.TraduPrincipal();
+  const lang::TextTable& t = f.App().text;
+  struct Case {
+    std::string caption;
+    std::string text;
+  };
+  const Case cases[] = {
+      {w.LTPers1->Caption(), t[2]},
+      {w.LTPers2->Caption(), t[166]},
+      {w.LPers1->Caption(), t[152]},
+      {w.LPers2->Caption(), t[153]},
+      {w.LTPers3->Caption(), t[154]},
+      {w.CheckTrans->Caption(), " " + t[155]},
+      {w.BAceptar->Caption(), t[158]},
+      {w.LOpc->Caption(), t[5]},
+      {w.MenuOps->Item("Personalizar").caption, t[6]},
+      {w.MenuOps->Item("CrearInforme").caption, t[68]},
+      {w.MenuOps->Item("Informacion").caption, t[8]},
+      {w.MenuOps->Item("VisitWeb").caption, t[9]},
+      {w.MenuOps->Item("Quit").caption, t[10]},
+      {w.LMenu2->Caption(), t[17]},
+      {w.MenuCopy->Item("Copy").caption, t[24]},
+      {w.MenuCopy->Item("CopyAll").caption, t[25]},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.caption, c.text);
+  for (int k = 1; k <= 13; ++k) EXPECT_EQ(w.LMenu[k]->Caption(), t[10 + k]) << k;
+  EXPECT_EQ(w.MenuOps->Item("Quit").caption, "Salir");
 }
 
 }  // namespace
