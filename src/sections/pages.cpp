@@ -1,9 +1,13 @@
 #include "sections/pages.h"
 
 #include "sections/computer.h"
+#include "sections/keyboard_mouse.h"
 #include "sections/operating_system.h"
+#include "sections/optical_drives.h"
+#include "sections/other_hardware.h"
 #include "sections/page_model.h"
 #include "sections/processor.h"
+#include "sections/removable.h"
 #include "sections/summary.h"
 #include "sections/user_account.h"
 #include "shell/main_window.h"
@@ -41,6 +45,18 @@ void ShowSection(shell::App& app, int entry) {
       break;
     case 5:
       ShowProcessor(app);
+      break;
+    case 10:
+      ShowKeyboardMouse(app);
+      break;
+    case 11:
+      ShowRemovable(app);
+      break;
+    case 12:
+      ShowOpticalDrives(app);
+      break;
+    case 13:
+      ShowOtherHardware(app);
       break;
     default:
       if (entry >= 2 && entry <= 13) ShowEmptyPage(app, entry);

@@ -97,6 +97,9 @@ class MainWindow {
   bool PanelOpen = false;
   std::uint8_t DriveCount = 0;
   std::uint8_t EmptyDrives = 0;
+  // The CDs/DVDs page's gathered rows 1..7 (element 0 unused), each entry followed by its
+  // separator; written again as they are while that page stays the one shown.
+  std::array<std::string, 8> OpticalValues{};
   std::int32_t InnerIndex = 0;  // the page icon fade's alpha
   // The main window's fades keep their own levels (percent), so a page shown between two
   // ticks cannot disturb them.
