@@ -55,6 +55,10 @@ TEST(Settings, ColourRangeIsInclusive) {
       {Variant("30000.5"), 30000, false},                // halves to even
       {Variant("abc"), kDefaultColor, true},
       {Variant("99999999999"), kDefaultColor, true},
+      {Variant(std::int64_t{300}), 300, false},  // a QWORD
+      {Variant(std::int64_t{1} << 40), kDefaultColor, true},
+      {Variant(std::vector<Variant>{Variant(std::int32_t{255})}), kDefaultColor, true},
+      {Variant(""), kDefaultColor, true},
       {kMissing, kDefaultColor, true},
   };
   for (const NumberCase& c : cases) {
@@ -77,6 +81,12 @@ TEST(Settings, ShineIsHalfTheStoredValueRoundedToEven) {
       {Variant(""), 24, true},
       {Variant(" 10 "), 5, false},
       {Variant("x"), 24, true},
+      {Variant("   "), 24, true},
+      {Variant("47.9"), 24, false},
+      {Variant("48.2"), 24, true},  // the range is judged before halving
+      {Variant("1e300"), 24, true},
+      {Variant(std::vector<Variant>{Variant(std::int32_t{4})}), 24, true},
+      {Variant::Null(), 24, true},
       {kMissing, 24, true},
   };
   for (const NumberCase& c : cases) {
@@ -100,6 +110,8 @@ TEST(Settings, TransparencySwitchIsZeroOrOne) {
       {Variant(std::int32_t{2}), true, true},
       {Variant("yes"), true, true},
       {Variant(""), true, true},
+      {Variant(std::vector<Variant>{Variant(std::int32_t{0})}), true, true},
+      {Variant::Null(), true, true},
       {kMissing, true, true},
   };
   for (const Case& c : cases) {
@@ -111,10 +123,18 @@ TEST(Settings, TransparencySwitchIsZeroOrOne) {
 
 TEST(Settings, TransparencyLevelAndSpectrumPosition) {
   const NumberCase levels[] = {
-      {Variant(std::int32_t{0}), 0, false}, {Variant(std::int32_t{80}), 80, false},
-      {Variant(std::int32_t{81}), 0, true}, {Variant(std::int32_t{-1}), 0, true},
-      {Variant("30"), 30, false},           {Variant("30.5"), 30, false},
-      {Variant("31.5"), 32, false},         {kMissing, 0, true},
+      {Variant(std::int32_t{0}), 0, false},
+      {Variant(std::int32_t{80}), 80, false},
+      {Variant(std::int32_t{81}), 0, true},
+      {Variant(std::int32_t{-1}), 0, true},
+      {Variant("30"), 30, false},
+      {Variant("30.5"), 30, false},
+      {Variant("31.5"), 32, false},
+      {Variant("79.5"), 80, false},
+      {Variant("80.4"), 0, true},
+      {Variant("-0.4"), 0, true},
+      {Variant(std::vector<Variant>{}), 0, true},
+      {kMissing, 0, true},
   };
   for (const NumberCase& c : levels) {
     auto judged = JudgeTransparency(c.stored);
