@@ -45,6 +45,20 @@ TEST_F(Navigation, StripPressSelectsTheBandAtAnyX) {
   }
 }
 
+TEST_F(Navigation, TheBarCoversItsEntrysLabelExactly) {
+  for (int k = 1; k <= 13; ++k) {
+    w->LMenu_MouseDown(k, 1, 0, 0, 0);
+    EXPECT_EQ(w->LMenu2->Caption(), w->LMenu[k]->Caption()) << k;
+    const tk::Rect bar = w->LMenu2->ClientBounds(), own = w->LMenu[k]->ClientBounds();
+    EXPECT_EQ(bar.left, own.left) << k;
+    EXPECT_EQ(bar.top, own.top) << k;
+    EXPECT_EQ(bar.width, own.width) << k;
+    EXPECT_EQ(own.height, 16) << k;
+    // The bar, not the label, is what a press there reaches.
+    EXPECT_EQ(w->form.ControlAt(own.left + 1, own.top + 1), w->LMenu2) << k;
+  }
+}
+
 TEST_F(Navigation, RightAndMiddlePressesAndOpenPanelsDoNothing) {
   const std::size_t cursorsBefore = f.backend.AppCursors().size();
   for (int button : {2, 4}) {
@@ -147,14 +161,33 @@ TEST_F(Navigation, ClearPageAndTheMenuLocks) {
   EXPECT_EQ(w->Labelmi->Caption(), "");
   EXPECT_FALSE(w->LineInf->Visible());
   EXPECT_EQ(w->Titulo->Caption(), "Summary");
-  w->LockMenu();
-  EXPECT_EQ(w->LMenu[4]->ForeColor(), tk::Rgb(215, 215, 215));
-  EXPECT_EQ(w->LOpc->Cursor(), tk::CursorKind::Arrow);
-  EXPECT_EQ(w->BM->Cursor(), tk::CursorKind::Arrow);
-  w->UnlockMenu();
-  EXPECT_EQ(w->LMenu[4]->ForeColor(), tk::Rgb(255, 255, 255));
-  EXPECT_EQ(w->LOpc->ForeColor(), tk::Rgb(250, 250, 250));
-  EXPECT_EQ(w->LMenu2->Cursor(), tk::CursorKind::Custom);
+}
+
+TEST_F(Navigation, LockingGreysTheMenuAndUnlockingRestoresIt) {
+  struct Look {
+    bool locked;
+    tk::Color options, entries;
+    tk::CursorKind cursor;
+  };
+  const Look looks[] = {
+      {true, tk::Rgb(215, 215, 215), tk::Rgb(215, 215, 215), tk::CursorKind::Arrow},
+      {false, tk::Rgb(250, 250, 250), tk::Rgb(255, 255, 255), tk::CursorKind::Custom}};
+  for (const Look& look : looks) {
+    if (look.locked) {
+      w->LockMenu();
+    } else {
+      w->UnlockMenu();
+    }
+    EXPECT_EQ(w->LOpc->ForeColor(), look.options);
+    EXPECT_EQ(w->LMenu2->ForeColor(), look.entries);
+    for (int k = 1; k <= 13; ++k) {
+      EXPECT_EQ(w->LMenu[k]->ForeColor(), look.entries) << k;
+      EXPECT_EQ(w->LMenu[k]->Cursor(), look.cursor) << k;
+    }
+    for (const tk::Control* c :
+         std::initializer_list<const tk::Control*>{w->LOpc, w->MenuLogo, w->BM, w->LMenu2})
+      EXPECT_EQ(c->Cursor(), look.cursor) << c->Name();
+  }
 }
 
 TEST_F(Navigation, CaptionsFollowTheLanguageAndTheSectionBehindAPanel) {
