@@ -9,12 +9,11 @@ about 220 keep the hue fully saturated, which is why the frame lives between 150
 
 import math
 
-from .canvas import SS, Canvas, box, clamp, polygon
+from .canvas import Canvas, box, clamp, polygon
 
 WIDTH, HEIGHT = 777, 553
 MENU_WIDTH = 170
 PAGE = (170, 31, 746, 522)  # the white page area: x0, y0, x1, y1 (exclusive)
-CORNER_RADIUS = 4.0
 BAND_TOP, BAND_HEIGHT, BANDS = 49, 35, 13
 
 
@@ -93,27 +92,13 @@ def skin_pictures():
 def corner(index):
     """Corner 1..4: top-left, top-right, bottom-right, bottom-left of the page area.
 
-    White inside the rounded page outline, frame grey outside it (with the rim bending
-    round the curve), averaged over 4 x 4 samples per pixel.
+    Plain page white. Only the five skin pictures are tinted at run time; a corner shown as
+    it is can hold no frame colour, or a grey notch would show against every tinted frame.
+    The page therefore meets the frame square, and the frame's own rim draws the edge.
     """
-    x0, y0, x1, y1 = PAGE
-    origin = {1: (x0, y0), 2: (x1 - 4, y0), 3: (x1 - 4, y1 - 4), 4: (x0, y1 - 4)}[index]
-    page = box(x0, y0, x1, y1, CORNER_RADIUS)
-    rows = []
-    for py in range(4):
-        row = []
-        for px in range(4):
-            gx, gy = origin[0] + px, origin[1] + py
-            total = 0.0
-            for sy in range(SS):
-                for sx in range(SS):
-                    fx, fy = gx + (sx + 0.5) / SS, gy + (sy + 0.5) / SS
-                    d = page.sdf(fx, fy)
-                    total += 255.0 if d < 0 else _base(gx, gy) + _rim(d)
-            v = int(clamp(round(total / (SS * SS)), 0, 255))
-            row.append((v, v, v))
-        rows.append(row)
-    return rows
+    if index not in (1, 2, 3, 4):
+        raise ValueError("corner index %r" % (index,))
+    return [[(255, 255, 255)] * 4 for _ in range(4)]
 
 
 def bar():
@@ -146,7 +131,8 @@ def bar_mark():
     the bar's colour."""
     c = Canvas(7, 13)
     c.fill(box(0, 0, 7, 13), (255, 255, 255))
-    c.fill(polygon([(1.0, 6.5), (5.6, 2.2), (5.6, 10.8)]), (84, 84, 84))
+    # The pointer's back edge sits on a pixel boundary, so no half-grey column shows.
+    c.fill(polygon([(1.0, 6.5), (6.0, 2.0), (6.0, 11.0)]), (84, 84, 84))
     return [[(v, v, v) for v, _, _ in row] for row in c.on_background()]
 
 
