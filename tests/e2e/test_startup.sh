@@ -8,6 +8,18 @@ start_and_wait() {
   wait_until 30 window_shown
 }
 
+# The right-most client x of the white text of menu entry 2. The tinted strip has no near-white
+# pixel of its own, so the text alone shows its width, and with it the language.
+entry2_text_right() {
+  local geometry w h ox oy shot=$E2E_OUT/entry2.png
+  geometry=$(probe client) || return 1
+  read -r w h ox oy <<<"$geometry"
+  import -window root "$shot" 2>/dev/null || return 1
+  convert "$shot" -crop "150x20+$((ox + 20))+$((oy + 90))" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n 's/^\([0-9]*\),[0-9]*: (\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3 \4/p' |
+    awk '$2 >= 200 && $3 >= 200 && $4 >= 200 && $1 > m { m = $1 } END { print m + 20 }'
+}
+
 # Starts with the settings already seeded, waits for the window, then closes the program.
 run_once() {
   start_and_wait || { fail "window did not appear"; harvala_stop; return 1; }
@@ -24,10 +36,13 @@ check_eq "ShineValue default" "REG_DWORD 0x30" "$(reg_get ShineValue)"
 check_eq "ChkTrans default" "REG_DWORD 0x1" "$(reg_get ChkTrans)"
 check_eq "Transparency default" "REG_DWORD 0x0" "$(reg_get Transparency)"
 check_eq "SCV is not written at start-up" "" "$(reg_get SCV)"
+check_eq "exactly the five values are written" "ChkTrans ColorValue Language ShineValue Transparency" \
+  "$(reg_names | sort | xargs)"
 check_eq "client area is 777 x 553" "777 553" "$(probe client | cut -d' ' -f1-2)"
 check_eq "caption" "1" "$(xdotool search --onlyvisible --name "^Brenlow Harvala\$" | wc -l)"
 wait_until 10 test "$(probe alpha)" = 255
 check_eq "fade-in ends opaque at transparency 0" "255" "$(probe alpha)"
+english_entry2=$(entry2_text_right)
 
 # A second copy ends at once without showing a window.
 (cd "$E2E_OUT" && exec wine "$E2E_EXE" </dev/null >/dev/null 2>&1) &
@@ -59,6 +74,13 @@ check_eq "ColorValue 255 kept" "REG_DWORD 0xff" "$(reg_get ColorValue)"
 check_eq "ShineValue 47 kept" "REG_DWORD 0x2f" "$(reg_get ShineValue)"
 wait_until 10 test "$(probe alpha)" = 178
 check_eq "fade-in ends at the user's level (30 % -> alpha 178)" "178" "$(probe alpha)"
+# "User account" in English, "Gebruikersaccount" in Dutch: a good 30 pixels wider.
+dutch_entry2=$(entry2_text_right)
+if [ "${dutch_entry2:-0}" -gt $((${english_entry2:-999} + 15)) ]; then
+  pass "'  Dutch ' loads the Dutch texts"
+else
+  fail "'  Dutch ' loads the Dutch texts (entry 2 ends at ${dutch_entry2:-?}, English at ${english_entry2:-?})"
+fi
 probe close >/dev/null
 harvala_wait_exit 10 && pass "close with transparency ends the program" || fail "close with transparency"
 
@@ -88,6 +110,7 @@ check_eq "binary Language replaced" "REG_SZ English" "$(reg_get Language)"
 check_eq "ColorValue as text 30000 kept" "REG_SZ 30000" "$(reg_get ColorValue)"
 check_eq "ShineValue 'abc' replaced" "REG_DWORD 0x30" "$(reg_get ShineValue)"
 check_eq "ChkTrans ' 0 ' kept" "REG_SZ  0 " "$(reg_get ChkTrans)"
+check_eq "Transparency as a list replaced" "REG_DWORD 0x0" "$(reg_get Transparency)"
 check_eq "transparency off: the window is never layered" "opaque" "$(probe alpha)"
 probe close >/dev/null
 harvala_wait_exit 5 && pass "close without transparency ends at once" || fail "close without transparency"
