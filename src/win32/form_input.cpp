@@ -69,21 +69,22 @@ void FormWindow::UpdateToolTip(int x, int y) {
 }
 
 HCURSOR FormWindow::CursorAt(int x, int y) const {
-  switch (form_->CursorAt(x, y)) {
-    case tk::CursorKind::Wait:
-      return ::LoadCursorW(nullptr, IDC_WAIT);
-    case tk::CursorKind::Custom: {
-      // Only a control whose design holds a cursor picture has one to show; for the others
-      // the custom setting falls back to the arrow.
-      const tk::Control* source = form_->CursorSourceAt(x, y);
-      if (source && source->HasCustomCursor() && backend_.CustomCursor()) {
-        return backend_.CustomCursor();
-      }
-      return ::LoadCursorW(nullptr, IDC_ARROW);
+  // The setting of the control under the pointer decides; the default setting leaves it to
+  // the container, as a windowless control does.
+  for (const tk::Control* c = form_->ControlAt(x, y); c; c = c->Container()) {
+    switch (c->Cursor()) {
+      case tk::CursorKind::Wait:
+        return ::LoadCursorW(nullptr, IDC_WAIT);
+      case tk::CursorKind::Arrow:
+        return ::LoadCursorW(nullptr, IDC_ARROW);
+      case tk::CursorKind::Custom:
+        // Only a control whose design holds a cursor picture has one to show; for the others
+        // the custom setting means their own default.
+        if (c->HasCustomCursor() && backend_.CustomCursor()) return backend_.CustomCursor();
+        break;
+      case tk::CursorKind::Default:
+        break;
     }
-    case tk::CursorKind::Arrow:
-    case tk::CursorKind::Default:
-      break;
   }
   return ::LoadCursorW(nullptr, IDC_ARROW);
 }

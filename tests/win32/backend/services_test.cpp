@@ -164,6 +164,23 @@ TEST_F(PointerTest, CursorFollowsTheAppAndTheControls) {
   EXPECT_EQ(CursorShownAt(20, 20), backend.CustomCursor());
 }
 
+TEST_F(PointerTest, CustomWithoutAPictureShowsWhatTheDefaultWould) {
+  // A label on a strip with the custom cursor: the Options button beside the menu logo.
+  auto& strip = form.Add<tk::PictureBox>("Strip");
+  strip.Move(100, 0, 100, 100);
+  strip.SetHasCustomCursor(true);
+  strip.SetCursor(tk::CursorKind::Custom);
+  auto& inner = form.Add<tk::Label>("Inner", &strip);
+  inner.Move(10, 10, 40, 20);
+  ASSERT_NE(backend.CustomCursor(), nullptr);
+  for (tk::CursorKind own : {tk::CursorKind::Default, tk::CursorKind::Custom}) {
+    inner.SetCursor(own);
+    EXPECT_EQ(CursorShownAt(120, 20), backend.CustomCursor()) << static_cast<int>(own);
+  }
+  strip.SetCursor(tk::CursorKind::Arrow);
+  EXPECT_EQ(CursorShownAt(120, 20), ::LoadCursorW(nullptr, IDC_ARROW));
+}
+
 TEST_F(PointerTest, ToolTipTextIsTheControlsUnderThePointer) {
   ASSERT_NE(ToolTip(), nullptr);
   HWND hwnd = backend.WindowOf(form);
