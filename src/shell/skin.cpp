@@ -36,7 +36,9 @@ void BlendPicture(tk::PictureBox& destination, const tk::PictureBox& source, std
       const std::uint8_t* srcRow = from.Row(static_cast<int>(static_cast<long long>(y) * sh / dh));
       std::uint8_t* dstRow = to.Row(y);
       for (int x = 0; x < dw; ++x) {
-        const std::uint8_t* s = srcRow + 3 * static_cast<long long>(x) * sw / dw;
+        // The source column first, then its bytes: scaling the byte offset itself would
+        // land between pixels and, on the last column, past the row.
+        const std::uint8_t* s = srcRow + 3 * (static_cast<long long>(x) * sw / dw);
         std::uint8_t* d = dstRow + 3 * x;
         for (int c = 0; c < 3; ++c)
           d[c] = static_cast<std::uint8_t>((s[c] * alpha + d[c] * (255 - alpha) + 127) / 255);

@@ -106,6 +106,29 @@ TEST_F(SkinBoxes, BlendPictureAtTheEndsOfTheAlphaRange) {
                     (0 + 30 * 127 + 127) / 255));
 }
 
+TEST_F(SkinBoxes, BlendPictureStretchesTheWholeSourceOverTheWholeDestination) {
+  auto quarters = std::make_shared<tk::Picture>(2, 2);
+  quarters->Set(0, 0, tk::Rgb(255, 0, 0));
+  quarters->Set(1, 0, tk::Rgb(0, 255, 0));
+  quarters->Set(0, 1, tk::Rgb(0, 0, 255));
+  quarters->Set(1, 1, tk::Rgb(9, 9, 9));
+  auto& from = Box("from", 2, 2, quarters);
+  auto& to = Box("to", 4, 4, nullptr);
+  BlendPicture(to, from, 255);
+  EXPECT_EQ(to.Image().At(1, 1), tk::Rgb(255, 0, 0));
+  EXPECT_EQ(to.Image().At(2, 1), tk::Rgb(0, 255, 0));
+  EXPECT_EQ(to.Image().At(1, 2), tk::Rgb(0, 0, 255));
+  EXPECT_EQ(to.Image().At(3, 3), tk::Rgb(9, 9, 9));
+  // Sizes that do not divide each other, and boxes without an image, stay inside both.
+  const int sizes[][4] = {{3, 5, 7, 2}, {7, 2, 3, 5}, {1, 1, 48, 48}, {0, 4, 4, 4}, {4, 4, 0, 4}};
+  for (const auto& s : sizes) {
+    auto& src = Box("src", s[0], s[1], std::make_shared<tk::Picture>(8, 8, tk::Rgb(1, 2, 3)));
+    auto& dst = Box("dst", s[2], s[3], nullptr);
+    BlendPicture(dst, src, 128);
+    EXPECT_EQ(dst.Image().Width(), s[2] > 0 && s[3] > 0 ? s[2] : 0);
+  }
+}
+
 TEST_F(SkinBoxes, SplitAndAccentColours) {
   struct Case {
     std::int32_t colour;
