@@ -22,9 +22,26 @@ check_eq "a left press moves the bar to the entry" "$bar_colour" "$(pixel $(band
 # The strip shades from top to bottom, so a band without the bar only differs from it.
 check "the first band no longer shows the bar" test "$(pixel $(band_point 1))" != "$bar_colour"
 
+# The page icon fades in to the page's own picture.
+asset_pixel() {
+  convert "$E2E_REPO/assets/$1.bmp" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*srgb(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p'
+}
+icon_centre=$(asset_pixel Sec5 24 24)
+wait_until 10 test "$(pixel 700 76)" = "$icon_centre"
+check_eq "the Processor icon has faded in" "$icon_centre" "$(pixel 700 76)"
+
+click 150 $((49 + 35 * 6 + 2)) 1  # entry 7's band, on the strip right of its caption
+wait_until 10 test "$(pixel $(band_point 7))" = "$bar_colour"
+check_eq "a left press on the strip between captions selects that band" "$bar_colour" \
+  "$(pixel $(band_point 7))"
+click 150 48 1                    # just above the first band
+sleep 1
+check_eq "a press above the bands leaves the bar" "$bar_colour" "$(pixel $(band_point 7))"
+
 click 40 $((49 + 35 * 8 + 17)) 3   # entry 9, right button
 sleep 1
-check_eq "a right press leaves the bar where it was" "$bar_colour" "$(pixel $(band_point 5))"
+check_eq "a right press leaves the bar where it was" "$bar_colour" "$(pixel $(band_point 7))"
 check "a right press does not move the bar there" test "$(pixel $(band_point 9))" != "$bar_colour"
 
 before=$(program_windows)
