@@ -169,8 +169,8 @@ platform::SaveDialogResult SystemWin32::SaveDialog(const platform::SaveDialogReq
   ofn.lpstrDefExt = OrNull(extension);
   // Asks before replacing a file and before making a new one; a folder that is not there is
   // refused by the dialog rather than left to a write that would fail without a word.
-  ofn.Flags = OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-              OFN_EXPLORER;
+  ofn.Flags =
+      OFN_OVERWRITEPROMPT | OFN_CREATEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
   if (!::GetSaveFileNameW(&ofn)) return {};  // cancelled, or the dialog failed
 
   file.back() = L'\0';  // the path is read up to its NUL, which must exist
@@ -205,7 +205,8 @@ unsigned SystemWin32::AnsiCodePage() { return ::GetACP(); }
 char SystemWin32::DecimalSeparator() {
   const std::optional<std::string> separator = LocaleText(LOCALE_SDECIMAL);
   // The number texts are built byte by byte, so a separator outside ASCII cannot be used.
-  if (!separator || static_cast<unsigned char>(separator->front()) > 0x7F) return '.';
+  if (!separator || separator->empty() || static_cast<unsigned char>(separator->front()) > 0x7F)
+    return '.';
   return separator->front();
 }
 
