@@ -46,8 +46,8 @@ std::optional<platform::WmiItem> MatchingItem(const Page& p, const std::string& 
   return std::nullopt;
 }
 
-// Windows has neither class under Wine: both queries fail there, and every row but the name
-// and the usage time shows "Unknown".
+// Wine knows neither class: both queries fail there, and every row but the name and the
+// usage time shows "Unknown".
 Account Gather(const Page& p) {
   Account a;
   if (const auto env = p.app.system.Environment("UserName")) a.name = platform::Trim(*env);

@@ -116,6 +116,19 @@ TEST(UserAccount, WithoutAccountOrProfileOnlyNameAndUsageTimeAreKnown) {
   }
 }
 
+TEST(UserAccount, AnEmptyUserNameNeverMatchesANamelessAccount) {
+  AppFixture f;
+  f.system.environment["UserName"] = "   ";
+  f.wmi.AddItem("Win32_UserAccount", {{"Name", Variant("")},
+                                      {"Domain", Variant("GHOST")},
+                                      {"AccountType", Variant(512)},
+                                      {"PasswordChangeable", Variant(true)},
+                                      {"PasswordExpires", Variant(true)}});
+  f.wmi.Set("Win32_NetworkLoginProfile", 0, "Caption", Variant(""));
+  shell::MainWindow& w = ShowPage(f);
+  for (int row : {1, 2, 3, 4, 5, 6, 10}) EXPECT_EQ(w.L[row]->Caption(), "Unknown") << row;
+}
+
 TEST(UserAccount, CodesAndCountsByTheirTables) {
   struct Case {
     const char* cls;
