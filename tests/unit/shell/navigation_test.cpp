@@ -59,6 +59,21 @@ TEST_F(Navigation, TheBarCoversItsEntrysLabelExactly) {
   }
 }
 
+TEST_F(Navigation, AnEntryOutsideTheMenuHidesTheBarAndStillFinishes) {
+  for (int entry : {0, 14, 90, -1, 1000}) {
+    w->LMenu_MouseDown(3, 1, 0, 0, 0);
+    w->TAlphaB->SetEnabled(false);
+    w->Labelmi->SetCaption("");
+    w->LMenu_MouseDown(entry, 1, 0, 0, 0);
+    EXPECT_FALSE(w->BM->Visible()) << entry;
+    EXPECT_EQ(w->CurrentSection, 3) << entry;
+    EXPECT_EQ(w->Labelmi->Caption(), "Done") << entry;
+    EXPECT_EQ(f.backend.AppCursor(), tk::CursorKind::Default) << entry;
+    EXPECT_TRUE(w->TAlphaB->Enabled()) << entry;
+    EXPECT_EQ(w->InnerIndex, 0) << entry;
+  }
+}
+
 TEST_F(Navigation, RightAndMiddlePressesAndOpenPanelsDoNothing) {
   const std::size_t cursorsBefore = f.backend.AppCursors().size();
   for (int button : {2, 4}) {
