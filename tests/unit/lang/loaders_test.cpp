@@ -109,6 +109,11 @@ TEST_P(LoaderTest, TextsAreTrimmedAndEncodableInTheAnsiCodePage) {
     const auto decoded = DecodeUtf8(text);
     ASSERT_TRUE(decoded.has_value()) << "not UTF-8";
     EXPECT_TRUE(std::all_of(decoded->begin(), decoded->end(), InWindows1252)) << text;
+    // Beyond ASCII the texts use only these letters: a curly quote or a look-alike letter
+    // would be a transcription slip.
+    const std::u32string kLetters = U"\u00E1\u00E9\u00ED\u00F3\u00FA\u00F1\u00A1\u00EB\u00EF";
+    for (char32_t cp : *decoded)
+      EXPECT_TRUE(cp < 0x80 || kLetters.find(cp) != std::u32string::npos) << text;
   }
 }
 
