@@ -63,7 +63,16 @@ tk::TextSize FontCache::Measure(const tk::Font& font, const std::wstring& text) 
       ::GetTextExtentPoint32W(measureDc_.get(), line.data(), static_cast<int>(line.size()),
                               &extent);
     }
-    size.width = std::max(size.width, static_cast<int>(extent.cx));
+    int width = static_cast<int>(extent.cx);
+    // An italic line's last letter leans past its advance; without the overhang an
+    // auto-sized label would clip it.
+    if (!line.empty()) {
+      ABC abc{};
+      const UINT last = line.back();
+      if (::GetCharABCWidthsW(measureDc_.get(), last, last, &abc) && abc.abcC < 0)
+        width -= abc.abcC;
+    }
+    size.width = std::max(size.width, width);
     size.height += static_cast<int>(metrics.tmHeight);
   }
   return size;
