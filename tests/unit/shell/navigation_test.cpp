@@ -222,6 +222,47 @@ TEST_F(Navigation, CaptionsFollowTheLanguageAndTheSectionBehindAPanel) {
   EXPECT_EQ(w->LMenu[13]->Caption(), "Others hardware");
 }
 
+TEST_F(Navigation, EveryPictureOfTheWindowsLoadsWithItsSize) {
+  struct Case {
+    const char* name;
+    int width, height;
+    bool grey;  // a skin picture: tinted at run time, so every pixel must be pure grey
+  };
+  const Case cases[] = {
+      {"SkinMenu", 170, 553, true}, {"SkinTop", 576, 31, true},  {"SkinBottom", 576, 31, true},
+      {"SkinRight", 31, 553, true}, {"Bar", 170, 35, true},      {"BarMark", 7, 13, false},
+      {"Corner1", 4, 4, false},     {"Corner2", 4, 4, false},    {"Corner3", 4, 4, false},
+      {"Corner4", 4, 4, false},     {"MenuLogo", 20, 20, false}, {"Logo", 295, 72, false},
+      {"Spectrum", 211, 11, false}, {"Arrow", 9, 5, false},      {"Made", 16, 16, false},
+      {"Making", 16, 16, false},    {"Alerta", 35, 35, false},   {"Info", 35, 35, false},
+      {"Ok", 35, 35, false},        {"Sec1", 48, 48, false},     {"Sec2", 48, 48, false},
+      {"Sec3", 48, 48, false},      {"Sec4", 48, 48, false},     {"Sec5", 48, 48, false},
+      {"Sec6", 48, 48, false},      {"Sec7", 48, 48, false},     {"Sec8", 48, 48, false},
+      {"Sec9", 48, 48, false},      {"Sec10", 48, 48, false},    {"Sec11a", 48, 48, false},
+      {"Sec11b", 48, 48, false},    {"Sec12a", 48, 48, false},   {"Sec12b", 48, 48, false},
+      {"Sec13", 48, 48, false},     {"IOpc", 48, 48, false},     {"IAC", 48, 48, false}};
+  std::vector<const tk::Picture*> icons;
+  for (const Case& c : cases) {
+    const auto picture = f.App().assets.Picture(c.name);
+    ASSERT_NE(picture, nullptr) << c.name;
+    EXPECT_EQ(picture->Width(), c.width) << c.name;
+    EXPECT_EQ(picture->Height(), c.height) << c.name;
+    for (int y = 0; c.grey && y < picture->Height(); ++y)
+      for (int x = 0; x < picture->Width(); ++x) {
+        const tk::Color p = picture->At(x, y);
+        ASSERT_TRUE(tk::RedOf(p) == tk::GreenOf(p) && tk::GreenOf(p) == tk::BlueOf(p))
+            << c.name << " at " << x << "," << y;
+      }
+    if (c.width == 48) {
+      // Each page shows its own icon.
+      for (const tk::Picture* other : icons) EXPECT_NE(*picture, *other) << c.name;
+      icons.push_back(picture.get());
+    }
+  }
+  // The picture holder hands out the same pictures.
+  EXPECT_EQ(*f.App().Pictures().Get("Sec13")->Assigned(), *f.App().assets.Picture("Sec13"));
+}
+
 class IconFade : public Navigation {
  protected:
   // Ticks the page icon's fade to its end; returns the ticks taken.
