@@ -95,7 +95,9 @@ std::string SaveDialog(App& app, const tk::Form& owner, const std::string& title
     // A name typed with another extension: the dialog asked about that name, not about the
     // existing file the type's extension leads to. Ask again with the real name, so that
     // the dialog's own question is put before that file is replaced.
-    request.defaultName = path;
+    const auto slash = path.find_last_of("\\/");
+    request.initialFolder = slash == std::string::npos ? "" : path.substr(0, slash);
+    request.defaultName = path.substr(slash == std::string::npos ? 0 : slash + 1);
     request.filterIndex = result.filterIndex;
     request.defaultExtension = extension.empty() ? "" : extension.substr(1);
   }

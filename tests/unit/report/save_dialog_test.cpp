@@ -118,7 +118,8 @@ TEST_F(SaveDialogTest, AsksAgainBeforeReplacingAFileItDidNotAskAbout) {
     EXPECT_EQ(fx.system.saveRequests[0].filterIndex, 1);
     if (c.dialogs > 1) {
       const auto& again = fx.system.saveRequests[1];
-      EXPECT_EQ(again.defaultName, "C:\\D\\old.rtf.txt");
+      EXPECT_EQ(again.initialFolder, "C:\\D");
+      EXPECT_EQ(again.defaultName, "old.rtf.txt");
       EXPECT_EQ(again.filterIndex, 3);
       EXPECT_EQ(again.defaultExtension, "txt");
     }
