@@ -20,6 +20,22 @@ entry2_text_right() {
     awk '$2 >= 200 && $3 >= 200 && $4 >= 200 && $1 > m { m = $1 } END { print m + 20 }'
 }
 
+# A grey skin pixel of level g under a tint and shine: each channel g + tint + shine - 244,
+# clamped. tinted_grey G RED GREEN BLUE SHINE -> "r,g,b"
+tinted_grey() {
+  local out="" tint v
+  for tint in "$2" "$3" "$4"; do
+    v=$(($1 + tint + $5 - 244))
+    ((v < 0)) && v=0
+    ((v > 255)) && v=255
+    out+="${out:+,}$v"
+  done
+  echo "$out"
+}
+# The grey of the top strip's picture at (230, 15), shown at client (400, 15).
+top_grey=$(convert "$E2E_REPO/assets/SkinTop.bmp" -crop "1x1+230+15" -depth 8 txt:- 2>/dev/null |
+  sed -n 's/.*srgb(\([0-9]*\),.*/\1/p')
+
 # Starts with the settings already seeded, waits for the window, then closes the program.
 run_once() {
   start_and_wait || { fail "window did not appear"; harvala_stop; return 1; }
@@ -43,6 +59,8 @@ check_eq "caption" "1" "$(xdotool search --onlyvisible --name "^Brenlow Harvala\
 wait_until 10 test "$(probe alpha)" = 255
 check_eq "fade-in ends opaque at transparency 0" "255" "$(probe alpha)"
 english_entry2=$(entry2_text_right)
+check_eq "the skin takes the default colour" "$(tinted_grey "$top_grey" 0 150 255 24)" \
+  "$(pixel 400 15)"
 
 # A second copy ends at once without showing a window.
 (cd "$E2E_OUT" && exec wine "$E2E_EXE" </dev/null >/dev/null 2>&1) &
@@ -76,6 +94,8 @@ wait_until 10 test "$(probe alpha)" = 178
 check_eq "fade-in ends at the user's level (30 % -> alpha 178)" "178" "$(probe alpha)"
 # "User account" in English, "Gebruikersaccount" in Dutch: a good 30 pixels wider.
 dutch_entry2=$(entry2_text_right)
+check_eq "the skin takes the stored colour (red) and shine" "$(tinted_grey "$top_grey" 255 0 0 24)" \
+  "$(pixel 400 15)"
 if [ "${dutch_entry2:-0}" -gt $((${english_entry2:-999} + 15)) ]; then
   pass "'  Dutch ' loads the Dutch texts"
 else
