@@ -21,6 +21,9 @@ struct ReportRun {
   // Sets the progress label's caption and repaints it at once: nothing else repaints while
   // the report runs.
   std::function<void(const std::string&)> showStatus;
+  // The video memory in whole MB that the Display section found, for the Graphics card
+  // section after it; kept here so no other section's scratch number can clobber it.
+  std::int32_t displayMemoryMb = 0;
 };
 
 Accent AccentOf(const shell::Appearance& look);
