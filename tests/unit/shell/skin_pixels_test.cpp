@@ -43,7 +43,6 @@ TEST(Skin, RecolourLeavesRowPaddingAlone) {
 }  // namespace
 }  // namespace hv::shell
 
-#include "platform/assets.h"
 #include "shell/app.h"
 #include "toolkit/headless_backend.h"
 
@@ -127,30 +126,6 @@ TEST_F(SkinBoxes, BlendPictureStretchesTheWholeSourceOverTheWholeDestination) {
     auto& dst = Box("dst", s[2], s[3], nullptr);
     BlendPicture(dst, src, 128);
     EXPECT_EQ(dst.Image().Width(), s[2] > 0 && s[3] > 0 ? s[2] : 0);
-  }
-}
-
-// The tint alone gives the skin its hue, and each picture fills its box.
-TEST(SkinPictures, AreGreyAndTheSizeOfTheirBoxes) {
-  platform::FolderAssets assets(HARVALA_ASSETS_DIR);
-  struct Case {
-    const char* name;
-    int width, height;
-  };
-  const Case cases[] = {{"SkinMenu", 170, 553},
-                        {"Bar", 170, 35},
-                        {"SkinTop", 576, 31},
-                        {"SkinBottom", 576, 31},
-                        {"SkinRight", 31, 553}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    auto picture = assets.Picture(c.name);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(picture->Width(), c.width);
-    EXPECT_EQ(picture->Height(), c.height);
-    const auto& bytes = picture->Bytes();
-    for (std::size_t i = 0; i + 2 < bytes.size(); i += 3)
-      ASSERT_TRUE(bytes[i] == bytes[i + 1] && bytes[i] == bytes[i + 2]) << "pixel " << i / 3;
   }
 }
 
