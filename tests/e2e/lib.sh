@@ -47,7 +47,10 @@ e2e_display() {
     Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     export DISPLAY=":$n"
-    wait_until 10 test -e "/tmp/.X11-unix/X$n" && return 0
+    # Another run may have taken the same number a moment earlier: then this server has
+    # died, and the socket that appeared is not ours.
+    wait_until 10 test -e "/tmp/.X11-unix/X$n" && sleep 0.5 && kill -0 "$E2E_XVFB_PID" 2>/dev/null &&
+      return 0
   done
   echo "no free X display" >&2
   return 1
