@@ -1,7 +1,11 @@
 #include "sections/pages.h"
 
+#include "sections/bios.h"
 #include "sections/computer.h"
+#include "sections/display.h"
+#include "sections/hard_drives.h"
 #include "sections/keyboard_mouse.h"
+#include "sections/memory.h"
 #include "sections/operating_system.h"
 #include "sections/optical_drives.h"
 #include "sections/other_hardware.h"
@@ -45,6 +49,18 @@ void ShowSection(shell::App& app, int entry) {
       break;
     case 5:
       ShowProcessor(app);
+      break;
+    case 6:
+      ShowMemory(app);
+      break;
+    case 7:
+      ShowHardDrives(app);
+      break;
+    case 8:
+      ShowBios(app);
+      break;
+    case 9:
+      ShowDisplay(app);
       break;
     case 10:
       ShowKeyboardMouse(app);

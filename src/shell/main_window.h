@@ -139,6 +139,9 @@ class MainWindow {
   // The page icon fade.
   void TAlphaB_Timer();
 
+  // The live refresh of the pages with changing values, once a second.
+  void Timer1_Timer();
+
   // The copy menu: one row or the whole page to the clipboard.
   std::uint8_t SelectedRow = 0;  // the row last right-clicked, 1..12
   std::string CopyText;          // the latest whole-page text

@@ -118,6 +118,7 @@ void MainWindow::WireEvents() {
   form.onUnloaded = [this] { app.backend.EndProgram(); };
   WireCopyMenu();
   WirePanels();
+  Timer1->onTimer = [this] { Timer1_Timer(); };
 }
 
 }  // namespace hv::shell
