@@ -83,8 +83,7 @@ class Form {
   Control* ControlAt(int x, int y) const;
   // The cursor that applies at a client point (the app cursor is the backend's matter).
   CursorKind CursorAt(int x, int y) const;
-  // The control whose own cursor setting CursorAt returned (nullptr: none, the arrow); the
-  // Win32 backend asks it for HasCustomCursor().
+  // The control whose own cursor setting CursorAt returned (nullptr: none, the arrow).
   const Control* CursorSourceAt(int x, int y) const;
 
   // Painting order for a backend: every visible control, bottom to top, with its client
