@@ -94,6 +94,7 @@ TEST_F(SaveDialogTest, AsksAgainBeforeReplacingAFileItDidNotAskAbout) {
   fx.system.fileAttributes["C:\\D\\old.rtf.txt"] = 0x20;
   std::vector<platform::SaveDialogResult> answers;
   fx.system.saveDialogHandler = [&](const platform::SaveDialogRequest&) {
+    if (answers.empty()) return platform::SaveDialogResult{};
     auto next = answers.front();
     answers.erase(answers.begin());
     return next;
