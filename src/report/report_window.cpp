@@ -193,17 +193,19 @@ void ReportWindow::BSave_Click() {
 
 // Accept's effects: the outputs are let go and the main window's live refresh runs again,
 // even while this window still fades out.
+// The buttons go grey at once: a Save during the fade-out would write an empty report over
+// the chosen file.
 void ReportWindow::AcceptEffects() {
   accepted_ = true;
   texts.ClearOutputs();
+  BSave->SetEnabled(false);
+  BClose->SetEnabled(false);
   app.Main().Timer1->SetEnabled(true);
 }
 
 void ReportWindow::BClose_Click() {
-  texts.ClearOutputs();
-  accepted_ = true;
+  AcceptEffects();
   form.RequestClose();
-  app.Main().Timer1->SetEnabled(true);
 }
 
 void ReportWindow::Form_Unload(bool& cancel) {

@@ -126,6 +126,9 @@ TEST_F(ReportWindowTest, AcceptRestartsTheLiveRefreshAndCloses) {
     EXPECT_TRUE(fx.Main().Timer1->Enabled());
     for (Format f : kFormats) EXPECT_TRUE(w.texts.Output(f).text.empty());
     EXPECT_EQ(w.form.Loaded(), transOn) << transOn;  // still fading out
+    // Nothing left to save: a Save now would write an empty report over the chosen file.
+    EXPECT_FALSE(w.BSave->Enabled());
+    EXPECT_FALSE(w.BClose->Enabled());
     if (transOn) {
       EXPECT_EQ(RunOut(*w.TUnload), 12);
       EXPECT_FALSE(w.form.Loaded());
