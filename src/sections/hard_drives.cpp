@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sections/page_model.h"
@@ -98,7 +99,8 @@ Disks ReadDisks(platform::WmiService* wmi) {
     const auto bus = ReadValue(item, "InterfaceType");
     const auto busText = bus ? platform::CStr(*bus) : std::nullopt;
     if (!busText || (*busText != "IDE" && *busText != "SCSI")) continue;
-    d.models.push_back(TextOrEmpty(item, "Caption"));
+    // The models are not lined up with the volumes: one that cannot be read is left out.
+    if (auto model = ReadText(item, "Caption")) d.models.push_back(std::move(*model));
     d.partitions = TextOrEmpty(item, "Partitions");
   }
   return d;

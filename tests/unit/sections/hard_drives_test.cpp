@@ -102,8 +102,9 @@ TEST(HardDrivesPage, UnreadableReadingsKeepEveryVolumeUnderItsOwnEntries) {
             (std::vector<std::string>{
                 "Local disk - Scratch - Odd", "(C:) - () - (E:)", "(2048 GB) - (Unknown) - (1 MB)",
                 "(1024 GB - 50%) - (Unknown) - (Unknown)", "(1024 GB - 50%) - (1 MB) - (2 MB)",
-                "Array 2TB",  // only SCSI and IDE exactly: not " IDE", not USB
-                "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
+                // Only SCSI and IDE exactly (not " IDE", not USB); a model that cannot be read is
+                // left out, its disk still counts.
+                "Array 2TB", "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
 }
 
 TEST(HardDrivesPage, PartitionsOfTheLastInternalDisk) {
