@@ -33,11 +33,6 @@ Machine Gather(platform::WmiService* wmi) {
   return m;
 }
 
-std::optional<std::string> NonEmpty(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
 // The option is compared as the text a truth value turns into; anything else, a number or
 // a word in another case included, is not known to be either.
 std::optional<std::string> AutoRestartText(const lang::TextTable& t, const std::string& option) {

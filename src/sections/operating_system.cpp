@@ -80,35 +80,24 @@ bool ConversionsFail(const Page& p, const OsValues& s) {
   return !ServicePack(p, s) || (!s.installDate.empty() && !InstallDate(p, s));
 }
 
-std::optional<std::string> NonEmpty(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
-void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
-  if (row == 1 || row == 8) HeadingReset(p.w, row);
-  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
-  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
-}
-
 void WriteVirtualMemory(const Page& p, const OsValues& s) {
   const VirtualMemoryRow vm = VirtualMemoryRule(s.totalMb, s.usedMb);
-  Row(p, 11, vm.caption == VirtualMemoryCaption::InUse ? 81 : 161, vm.value);
+  WriteCaptionedRow(p.w, p.t, 11, vm.caption == VirtualMemoryCaption::InUse ? 81 : 161, vm.value);
 }
 
 void WriteRows(const Page& p, const OsValues& s) {
-  Row(p, 1, 36, NonEmpty(s.name));
+  WriteCaptionedRow(p.w, p.t, 1, 36, NonEmpty(s.name));
   // Shown as built, so an empty version shows the bare ", "; only a version that could not
   // be read at all shows "Unknown".
-  Row(p, 2, 70, s.version);
-  Row(p, 3, 71, ServicePack(p, s));
-  Row(p, 4, 61, NonEmpty(s.architecture));
-  Row(p, 5, 74, NonEmpty(s.serial));
-  Row(p, 6, 75, NonEmpty(s.productKey));
-  Row(p, 7, 76, OsLanguageName(s.language));
-  Row(p, 8, 77, NonEmpty(s.user));
-  Row(p, 9, 78, CountText(s.processes, 1));
-  Row(p, 10, 79, InstallDate(p, s));
+  WriteCaptionedRow(p.w, p.t, 2, 70, s.version);
+  WriteCaptionedRow(p.w, p.t, 3, 71, ServicePack(p, s));
+  WriteCaptionedRow(p.w, p.t, 4, 61, NonEmpty(s.architecture));
+  WriteCaptionedRow(p.w, p.t, 5, 74, NonEmpty(s.serial));
+  WriteCaptionedRow(p.w, p.t, 6, 75, NonEmpty(s.productKey));
+  WriteCaptionedRow(p.w, p.t, 7, 76, OsLanguageName(s.language));
+  WriteCaptionedRow(p.w, p.t, 8, 77, NonEmpty(s.user));
+  WriteCaptionedRow(p.w, p.t, 9, 78, CountText(s.processes, 1));
+  WriteCaptionedRow(p.w, p.t, 10, 79, InstallDate(p, s));
   WriteVirtualMemory(p, s);
   BlankRow(p.w, 12);
 }

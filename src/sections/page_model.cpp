@@ -141,4 +141,16 @@ std::int64_t SumFloor(const std::vector<platform::WmiItem>& items, const std::st
   return sum;
 }
 
+void WriteCaptionedRow(shell::MainWindow& w, const lang::TextTable& text, int row, int caption,
+                       const std::optional<std::string>& value) {
+  if (row == 1 || row == 8) HeadingReset(w, row);
+  WriteRow(w, text, row, text[caption] + " ", value);
+  SetCaptionTip(w, row, "");
+}
+
+std::optional<std::string> NonEmpty(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
 }  // namespace hv::sections

@@ -52,6 +52,12 @@ std::string ValueOrUnknown(const std::optional<std::string>& value, const lang::
 // Caption and value in one go: the whole row rule but the caption tooltip.
 void WriteRow(shell::MainWindow& w, const lang::TextTable& text, int row,
               const std::string& caption, const std::optional<std::string>& value);
+// The row of a page without descriptions: caption element and its blank, the value or
+// "Unknown", the heading reset of rows 1 and 8, and no caption tooltip.
+void WriteCaptionedRow(shell::MainWindow& w, const lang::TextTable& text, int row, int caption,
+                       const std::optional<std::string>& value);
+// An empty text as "no value", for values read as text that the page shows as "Unknown".
+std::optional<std::string> NonEmpty(const std::string& text);
 // The description shown over the captions of rows 3 to 5; every page sets all three (an
 // empty text where it has none), so a description never lingers on another page.
 void SetCaptionTip(shell::MainWindow& w, int row, const std::string& tip);

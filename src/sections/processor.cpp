@@ -65,34 +65,24 @@ bool ConversionsFail(const CpuValues& v) {
          (!v.l3Cache.empty() && NotANumber(v.l3Cache));
 }
 
-std::optional<std::string> NonEmpty(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
-void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
-  if (row == 1 || row == 8) HeadingReset(p.w, row);
-  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
-  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
-}
-
 // Without a maximum speed the row still gets the caption of a speed alone, so it never
 // keeps the caption another page left in row 2.
 void WriteSpeed(const Page& p, const CpuValues& v) {
   const SpeedRow speed = SpeedRule(v.currentMhz, v.maximumMhz);
-  Row(p, 2, speed.caption == SpeedCaption::CurrentAndMaximum ? 82 : 83, speed.value);
+  WriteCaptionedRow(p.w, p.t, 2, speed.caption == SpeedCaption::CurrentAndMaximum ? 82 : 83,
+                    speed.value);
 }
 
 void WriteRows(const Page& p, const CpuValues& v) {
-  Row(p, 1, 36, NonEmpty(v.name));
+  WriteCaptionedRow(p.w, p.t, 1, 36, NonEmpty(v.name));
   WriteSpeed(p, v);
-  Row(p, 3, 84, CountText(v.processors, 1));
-  Row(p, 4, 59, NonEmpty(v.manufacturer));
-  Row(p, 5, 61, NonEmpty(v.type));
-  Row(p, 6, 85, NonEmpty(v.socket));
-  Row(p, 7, 86, ArchitectureName(v.architecture));
-  Row(p, 8, 87, CacheSizeText(v.l2Cache));
-  Row(p, 9, 88, CacheSizeText(v.l3Cache));
+  WriteCaptionedRow(p.w, p.t, 3, 84, CountText(v.processors, 1));
+  WriteCaptionedRow(p.w, p.t, 4, 59, NonEmpty(v.manufacturer));
+  WriteCaptionedRow(p.w, p.t, 5, 61, NonEmpty(v.type));
+  WriteCaptionedRow(p.w, p.t, 6, 85, NonEmpty(v.socket));
+  WriteCaptionedRow(p.w, p.t, 7, 86, ArchitectureName(v.architecture));
+  WriteCaptionedRow(p.w, p.t, 8, 87, CacheSizeText(v.l2Cache));
+  WriteCaptionedRow(p.w, p.t, 9, 88, CacheSizeText(v.l3Cache));
   BlankRows(p.w, 10, 12);
 }
 

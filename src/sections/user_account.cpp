@@ -84,11 +84,6 @@ std::optional<std::string> YesNo(const Page& p, const std::string& flag) {
   return p.t[*truth ? 49 : 50];
 }
 
-std::optional<std::string> NonEmpty(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  return text;
-}
-
 // A last logon whose time fields are not numbers shows "Unknown" rather than whatever the
 // row held before: WMI never hands such a value, so nothing truer can be shown.
 std::optional<std::string> LastLogonText(const Page& p, const std::string& lastLogon) {
@@ -111,23 +106,17 @@ std::optional<std::string> LogonsText(const Page& p, const std::string& logons) 
   return FillPlaceholder(p.t[57], "(#)", logons);
 }
 
-void Row(const Page& p, int row, int caption, const std::optional<std::string>& value) {
-  if (row == 1 || row == 8) HeadingReset(p.w, row);
-  WriteRow(p.w, p.t, row, p.t[caption] + " ", value);
-  SetCaptionTip(p.w, row, "");  // rows 3 to 5 have no description on this page
-}
-
 void WriteRows(const Page& p, const Account& a) {
-  Row(p, 1, 36, NonEmpty(a.name));
-  Row(p, 2, 37, NonEmpty(Capitalised(a.domain)));
-  Row(p, 3, 38, Element(p, AccountTypeElement(a.accountType)));
-  Row(p, 4, 44, Element(p, PrivilegeElement(a.privileges)));
-  Row(p, 5, 48, YesNo(p, a.passwordChangeable));
-  Row(p, 6, 51, YesNo(p, a.passwordExpires));
-  Row(p, 7, 52, CountText(a.badPasswords, 0));
-  Row(p, 8, 53, LastLogonText(p, a.lastLogon));
-  Row(p, 9, 55, UsageTimeText(p));
-  Row(p, 10, 56, LogonsText(p, a.logons));
+  WriteCaptionedRow(p.w, p.t, 1, 36, NonEmpty(a.name));
+  WriteCaptionedRow(p.w, p.t, 2, 37, NonEmpty(Capitalised(a.domain)));
+  WriteCaptionedRow(p.w, p.t, 3, 38, Element(p, AccountTypeElement(a.accountType)));
+  WriteCaptionedRow(p.w, p.t, 4, 44, Element(p, PrivilegeElement(a.privileges)));
+  WriteCaptionedRow(p.w, p.t, 5, 48, YesNo(p, a.passwordChangeable));
+  WriteCaptionedRow(p.w, p.t, 6, 51, YesNo(p, a.passwordExpires));
+  WriteCaptionedRow(p.w, p.t, 7, 52, CountText(a.badPasswords, 0));
+  WriteCaptionedRow(p.w, p.t, 8, 53, LastLogonText(p, a.lastLogon));
+  WriteCaptionedRow(p.w, p.t, 9, 55, UsageTimeText(p));
+  WriteCaptionedRow(p.w, p.t, 10, 56, LogonsText(p, a.logons));
 }
 
 }  // namespace

@@ -17,16 +17,6 @@ constexpr sections::CalendarDate kBuildDate{2012, 8, 6};
 constexpr tk::Color kLinkInk = tk::Rgb(0, 80, 210);
 constexpr tk::Color kInk = tk::Rgb(32, 32, 32);
 
-void LoadLanguageByName(App& app) {
-  const std::string& name = app.look.languageName;
-  if (name == "Spanish")
-    lang::LoadSpanish(app.text);
-  else if (name == "Dutch")
-    lang::LoadDutch(app.text);
-  else
-    lang::LoadEnglish(app.text);
-}
-
 void SetLinkLook(tk::Label& link, tk::Color ink, bool underline) {
   tk::Font font = link.GetFont();
   font.underline = underline;
@@ -55,7 +45,7 @@ void MainWindow::Informacion_Click() {
   // interface language; the interface language is loaded again at once.
   lang::LoadDutch(app.text);
   LTra1->SetCaption(" - " + app.text[3] + ": " + app.text[1] + " - ");
-  LoadLanguageByName(app);
+  app.LoadCurrentLanguage();
   LTra2->SetLeft(LTra1->Left() + LTra1->Width());
   LTra2->SetCaption(app.text[186]);
   BAceptar->SetCaption(app.text[158]);

@@ -24,6 +24,15 @@ MainWindow& App::Main() {
   return *main_;
 }
 
+void App::LoadCurrentLanguage() {
+  if (look.languageName == "Spanish")
+    lang::LoadSpanish(text);
+  else if (look.languageName == "Dutch")
+    lang::LoadDutch(text);
+  else
+    lang::LoadEnglish(text);
+}
+
 void App::WriteSetting(const std::string& value, const platform::Variant& v, const char* type) {
   if (shell) shell->RegWrite(std::string(kSettingsKey) + "\\" + value, v, type);
 }

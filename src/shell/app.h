@@ -80,6 +80,9 @@ class App {
   // The report window while it is loaded (shared_ptr: its type stays opaque here).
   std::shared_ptr<report::ReportWindow> reportWindow;
 
+  // Runs the loader of the current language (look.languageName; English for any other name).
+  void LoadCurrentLanguage();
+
   // Writes a setting under the settings key; failures are ignored, as everywhere.
   void WriteSetting(const std::string& value, const platform::Variant& v, const char* type);
   std::optional<platform::Variant> ReadSetting(const std::string& value);

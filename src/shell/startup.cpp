@@ -21,16 +21,6 @@ bool InterfaceFontsPresent(App& app) {
   return true;
 }
 
-void LoadLanguage(App& app) {
-  const std::string& name = app.look.languageName;
-  if (name == "Spanish")
-    lang::LoadSpanish(app.text);
-  else if (name == "Dutch")
-    lang::LoadDutch(app.text);
-  else
-    lang::LoadEnglish(app.text);
-}
-
 }  // namespace
 
 void MainWindow::Form_Initialize() {
@@ -78,7 +68,7 @@ void MainWindow::ReadSettings() {
   auto language = JudgeLanguage(app.ReadSetting("Language"));
   look.languageName = language.value;
   if (language.replaced) app.WriteSetting("Language", platform::Variant("English"), "REG_SZ");
-  LoadLanguage(app);
+  app.LoadCurrentLanguage();
 
   auto colour = JudgeColor(app.ReadSetting("ColorValue"));
   look.skinColor = colour.value;
