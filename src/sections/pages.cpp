@@ -9,7 +9,6 @@
 #include "sections/operating_system.h"
 #include "sections/optical_drives.h"
 #include "sections/other_hardware.h"
-#include "sections/page_model.h"
 #include "sections/processor.h"
 #include "sections/removable.h"
 #include "sections/summary.h"
@@ -17,21 +16,6 @@
 #include "shell/main_window.h"
 
 namespace hv::sections {
-
-namespace {
-
-// A page whose routine is not built yet: its title over empty rows.
-void ShowEmptyPage(shell::App& app, int entry) {
-  shell::MainWindow& w = app.Main();
-  EnterPage(w, app.text, entry);
-  w.Titulo->SetCaption(app.text[10 + entry]);
-  HeadingReset(w, 1);
-  HeadingReset(w, 8);
-  BlankRows(w, kFirstRow, kLastRow);
-  HideAll({w.LNoDrive, w.Line1, w.Line2, w.Iaviso, w.Laviso});
-}
-
-}  // namespace
 
 void ShowSection(shell::App& app, int entry) {
   switch (entry) {
@@ -74,8 +58,7 @@ void ShowSection(shell::App& app, int entry) {
     case 13:
       ShowOtherHardware(app);
       break;
-    default:
-      if (entry >= 2 && entry <= 13) ShowEmptyPage(app, entry);
+    default:  // no such entry: the page stays as it is
       break;
   }
 }

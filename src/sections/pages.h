@@ -7,8 +7,7 @@ class App;
 
 namespace hv::sections {
 
-// Runs the page routine of entry 1..13. An entry whose page is not built yet leaves the page
-// as it is.
+// Runs the page routine of entry 1..13; any other entry leaves the page as it is.
 void ShowSection(shell::App& app, int entry);
 
 }  // namespace hv::sections
