@@ -15,10 +15,10 @@ constexpr std::array<SectionStep, 12> kChain = {{
     {"3/12", 14, nullptr},    // Operating system
     {"4/12", 15, nullptr},    // Processor
     {"5/12", 16, nullptr},    // RAM
-    {"6/12", 17, nullptr},    // Hard drives
-    {"7/12", 18, nullptr},    // Bios
-    {"8/12", 19, nullptr},    // Display
-    {"9/12", 32, nullptr},    // Graphics card: reads the Display section's memory size
+    {"6/12", 17, ReportHardDrives},  // Hard drives
+    {"7/12", 18, ReportBios},  // Bios
+    {"8/12", 19, ReportDisplay},  // Display
+    {"9/12", 32, ReportGraphicsCard},  // Graphics card: reads the Display section's memory size
     {"10/12", 162, nullptr},  // Keyboard
     {"11/12", 163, nullptr},  // Mouse
     {"12/12", 23, nullptr},   // Others hardware

@@ -21,4 +21,8 @@ namespace hv::report {
 
 // void ReportUserAccount(ReportRun& run);
 
+void ReportHardDrives(ReportRun& run);
+void ReportBios(ReportRun& run);
+void ReportDisplay(ReportRun& run);
+void ReportGraphicsCard(ReportRun& run);
 }  // namespace hv::report

@@ -106,8 +106,9 @@ TEST_F(ReportRunTest, BeginReportWritesHeadsInTheUsersFormats) {
   EXPECT_NE(texts.Tb4.text.find("0,5"), std::string::npos);
   EXPECT_EQ(statuses.size(), 13u);  // twelve steps and the final status
   EXPECT_NE(statuses.back().find("0,5"), std::string::npos);
-  // With no section written, the rich text keeps its head whole and still closes.
-  EXPECT_NE(texts.Tb1.text.find("\\pard\\par\r\n\\par\r\n\\par\r\n\r\n\\pard\\par"),
+  // The rich text keeps its head whole, its first section title in the head's size, and
+  // still closes.
+  EXPECT_NE(texts.Tb1.text.find("\\pard\\par\r\n\\par\r\n\\par\r\n\\cf1\\i "),
             std::string::npos);
   EXPECT_TRUE(texts.Tb1.text.ends_with("}\r\n "));
 }
