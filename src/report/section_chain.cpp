@@ -19,9 +19,9 @@ constexpr std::array<SectionStep, 12> kChain = {{
     {"7/12", 18, ReportBios},  // Bios
     {"8/12", 19, ReportDisplay},  // Display
     {"9/12", 32, ReportGraphicsCard},  // Graphics card: reads the Display section's memory size
-    {"10/12", 162, nullptr},  // Keyboard
-    {"11/12", 163, nullptr},  // Mouse
-    {"12/12", 23, nullptr},   // Others hardware
+    {"10/12", 162, ReportKeyboard},  // Keyboard
+    {"11/12", 163, ReportMouse},  // Mouse
+    {"12/12", 23, ReportOtherHardware},  // Others hardware
 }};
 
 }  // namespace

@@ -25,4 +25,8 @@ void ReportHardDrives(ReportRun& run);
 void ReportBios(ReportRun& run);
 void ReportDisplay(ReportRun& run);
 void ReportGraphicsCard(ReportRun& run);
+void ReportKeyboard(ReportRun& run);
+void ReportMouse(ReportRun& run);
+void ReportOtherHardware(ReportRun& run);
+
 }  // namespace hv::report

@@ -30,6 +30,9 @@ std::string DropLastText(const std::string& text, std::size_t chars);
 // First character in upper case, the rest in lower case: domain and workgroup names.
 // ASCII and Latin-1 letters change case; other characters stay as they are.
 std::string Capitalised(const std::string& text);
+// A battery's name as gathered (already trimmed) without the U+000E characters some
+// batteries pad it with, wherever they stand; a blank they enclosed stays.
+std::string WithoutFillCharacters(std::string text);
 
 // Every occurrence of placeholder ("(#)", "(HHMMSS)" ...) replaced by value, left to right.
 // The inserted value is never searched again, so a value that itself holds the placeholder
