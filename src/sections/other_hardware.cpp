@@ -3,7 +3,6 @@
 // lines. It ends by starting the one-second refresh of the battery rows.
 #include "sections/other_hardware.h"
 
-#include <algorithm>
 
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
@@ -43,7 +42,7 @@ std::optional<std::string> RegistryText(shell::App& app, const char* path) {
 // Some batteries report their name padded with U+000E; it is dropped after the trimming.
 std::optional<std::string> BatteryName(const platform::WmiItem& battery) {
   auto name = ReadText(battery, "Name");
-  if (name) name->erase(std::remove(name->begin(), name->end(), '\x0E'), name->end());
+  if (name) *name = WithoutFillCharacters(*name);
   return name;
 }
 
