@@ -10,8 +10,8 @@ namespace {
 
 // A writer still to come is nullptr: its step shows progress only.
 constexpr std::array<SectionStep, 12> kChain = {{
-    {"1/12", 12, nullptr},    // User account
-    {"2/12", 13, nullptr},    // Computer
+    {"1/12", 12, ReportUserAccount},  // User account
+    {"2/12", 13, ReportComputer},  // Computer
     {"3/12", 14, nullptr},    // Operating system
     {"4/12", 15, nullptr},    // Processor
     {"5/12", 16, nullptr},    // RAM

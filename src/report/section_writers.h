@@ -19,7 +19,8 @@
 
 namespace hv::report {
 
-// void ReportUserAccount(ReportRun& run);
+void ReportUserAccount(ReportRun& run);
+void ReportComputer(ReportRun& run);
 
 void ReportHardDrives(ReportRun& run);
 void ReportBios(ReportRun& run);

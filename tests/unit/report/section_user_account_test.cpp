@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "account_computer_run.h"
+#include "shell/app.h"
+
+namespace hv::report {
+namespace {
+
+using first_sections::UserAccount;
+using platform::Variant;
+using test::AppFixture;
+using Values = std::vector<std::string>;
+
+constexpr std::size_t kAnna = 1;     // the typical machine's account of the user
+constexpr std::size_t kProfile = 1;  // and her login profile
+
+Values NameOnly(const std::string& name) {
+  Values v(9, "Unknown");
+  v[0] = name;
+  return v;
+}
+
+TEST(ReportUserAccount, TypicalMachineWritesTheUsersAccountAndProfile) {
+  AppFixture fx;
+  const auto w = UserAccount(fx);
+  EXPECT_EQ(w.statuses, Values{"Making report, step 1/12"});
+  EXPECT_TRUE(w.text.starts_with("^aUser account^b\r\n^cName:^dAnna^e\r\n")) << w.text;
+  EXPECT_TRUE(w.text.ends_with("^fLogon's number:^d212 time/s.^g\r\n")) << w.text;
+  EXPECT_EQ(w.captions,
+            (Values{"Name:", "Domain:", "Account type:", "Level of privilege:",
+                    "Password changeable:", "Password expired:", "Number of bad passwords entered:",
+                    "Start time:", "Logon's number:"}));
+  EXPECT_EQ(w.values, (Values{"Anna", "Norvik-pc", "Normal", "Administrator", "Yes", "No", "0",
+                              "08:05:09 hs.", "212 time/s."}));
+  // No condition in either query: the user's item is picked out while walking.
+  EXPECT_EQ(fx.wmi.CountQueries("where"), 0u);
+}
+
+TEST(ReportUserAccount, ExactNameMatchFirstItemWinsAndOddValuesShowUnknown) {
+  AppFixture fx("legacy_traps");
+  fx.system.environment["UserName"] = "  Bert ";
+  EXPECT_EQ(UserAccount(fx).values,
+            (Values{"Bert", "Oldbox", "Workstation",
+                    "Limited",     // the profile's caption " Bert " trimmed matches
+                    "No",          // "0" reads as false
+                    "Unknown",     // "maybe" is no truth value
+                    "Unknown",     // a negative bad-password count
+                    "Unknown",     // a logon time whose hour is not a number
+                    "Unknown"}));  // no logons
+}
+
+TEST(ReportUserAccount, WithoutTheUsersItemsOnlyTheNameIsKnown) {
+  struct Case {
+    const char* machine;
+    const char* user;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"typical", "anna", "anna"},      // differs from the account's name in case only
+      {"typical", "Zoe", "Zoe"},        // no such account
+      {"typical", "   ", "Unknown"},    // a blank name matches nothing
+      {"typical", nullptr, "Unknown"},  // the variable is not set
+      {"empty", "Anna", "Anna"},        // neither class exists, as under Wine
+      {"", "Anna", "Anna"},             // no WMI at all
+  };
+  for (const Case& c : cases) {
+    AppFixture fx(c.machine);
+    fx.system.environment.clear();
+    if (c.user) fx.system.environment["UserName"] = c.user;
+    if (std::string(c.machine) == "typical") {
+      // A nameless account and profile must not pass for a user whose name is unknown.
+      fx.wmi.AddItem("Win32_UserAccount", {{"Name", Variant("")},
+                                           {"Domain", Variant("GHOST")},
+                                           {"AccountType", Variant(512)},
+                                           {"PasswordChangeable", Variant(true)},
+                                           {"PasswordExpires", Variant(true)}});
+      fx.wmi.Set("Win32_NetworkLoginProfile", 0, "Caption", Variant(""));
+    }
+    EXPECT_EQ(UserAccount(fx).values, NameOnly(c.name))
+        << c.machine << " / " << (c.user ? c.user : "(unset)");
+  }
+}
+
+TEST(ReportUserAccount, ValuesByTheirRules) {
+  struct Case {
+    const char* cls;
+    const char* prop;
+    Variant value;
+    std::size_t row;
+    const char* shown;
+  };
+  const char* kUser = "Win32_UserAccount";
+  const char* kLogin = "Win32_NetworkLoginProfile";
+  const Case cases[] = {
+      {kUser, "AccountType", Variant(256), 3, "Temp duplicate"},
+      {kUser, "AccountType", Variant(2048), 3, "Internal domain"},
+      {kUser, "AccountType", Variant(4096), 3, "Workstation"},
+      {kUser, "AccountType", Variant(8192), 3, "Server"},
+      {kUser, "AccountType", Variant(1024), 3, "Unknown"},
+      {kUser, "AccountType", Variant("0512"), 3, "Unknown"},
+      {kUser, "AccountType", Variant::Null(), 3, "Unknown"},
+      {kUser, "Domain", Variant("x"), 2, "X"},
+      {kUser, "Domain", Variant("  HQ.NORVIK.EXAMPLE "), 2, "Hq.norvik.example"},
+      {kUser, "Domain", Variant(2.5), 2, "2.5"},
+      {kUser, "PasswordChangeable", Variant(false), 5, "No"},
+      {kUser, "PasswordChangeable", Variant::Null(), 5, "Unknown"},
+      {kUser, "PasswordExpires", Variant(true), 6, "Yes"},
+      {kUser, "PasswordExpires", Variant(std::vector<Variant>{Variant(true)}), 6, "Unknown"},
+      {kLogin, "Privileges", Variant(0), 4, "Guest"},
+      {kLogin, "Privileges", Variant(1), 4, "Limited"},
+      {kLogin, "Privileges", Variant(3), 4, "Unknown"},
+      {kLogin, "Privileges", Variant(-1), 4, "Unknown"},
+      {kLogin, "BadPasswordCount", Variant(5), 7, "5"},
+      {kLogin, "BadPasswordCount", Variant("lots"), 7, "Unknown"},
+      {kLogin, "BadPasswordCount", Variant::Null(), 7, "Unknown"},
+      {kLogin, "LastLogon", Variant("20140309093015.000000+060"), 8, "09:30:15 hs."},
+      {kLogin, "LastLogon", Variant("**************.******+***"), 8, "Unknown"},
+      {kLogin, "LastLogon", Variant("2014030909"), 8, "Unknown"},  // cut short
+      {kLogin, "LastLogon", Variant(""), 8, "Unknown"},
+      {kLogin, "NumberOfLogons", Variant(7), 9, "7 time/s."},
+      {kLogin, "NumberOfLogons", Variant(1), 9, "1 time/s."},
+      {kLogin, "NumberOfLogons", Variant(0), 9, "Unknown"},
+      // A count past the 32-bit range, as a 64-bit counter's text, is shown as it comes.
+      {kLogin, "NumberOfLogons", Variant("8589934592"), 9, "8589934592 time/s."},
+      {kLogin, "NumberOfLogons", Variant(-7), 9, "Unknown"},
+  };
+  for (const Case& c : cases) {
+    AppFixture fx;
+    fx.wmi.Set(c.cls, std::string(c.cls) == kUser ? kAnna : kProfile, c.prop, c.value);
+    const auto w = UserAccount(fx);
+    ASSERT_EQ(w.values.size(), 9u) << c.prop;
+    EXPECT_EQ(w.values[c.row - 1], c.shown) << c.prop << " row " << c.row;
+  }
+}
+
+TEST(ReportUserAccount, StartTimeInTheUsersLongTimeFormat) {
+  AppFixture fx;
+  fx.system.longTimeFormat = "h:mm:ss tt";
+  fx.wmi.Set("Win32_NetworkLoginProfile", kProfile, "LastLogon",
+             Variant("20140309213015.000000+060"));
+  EXPECT_EQ(UserAccount(fx).values[7], "9:30:15 PM hs.");
+}
+
+TEST(ReportUserAccount, EmptiesItsSlotsFirstSoNothingStaleShows) {
+  AppFixture fx("");
+  fx.App().sectionValues.fill("stale");
+  EXPECT_EQ(UserAccount(fx).values, NameOnly("Anna"));
+  const auto& s = fx.App().sectionValues;
+  for (std::size_t i = 2; i <= 9; ++i) EXPECT_EQ(s[i], "") << i;
+  EXPECT_EQ(s[10], "stale");  // not its slot
+}
+
+}  // namespace
+}  // namespace hv::report
