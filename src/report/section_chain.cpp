@@ -12,9 +12,9 @@ namespace {
 constexpr std::array<SectionStep, 12> kChain = {{
     {"1/12", 12, ReportUserAccount},  // User account
     {"2/12", 13, ReportComputer},  // Computer
-    {"3/12", 14, nullptr},    // Operating system
-    {"4/12", 15, nullptr},    // Processor
-    {"5/12", 16, nullptr},    // RAM
+    {"3/12", 14, ReportOperatingSystem},    // Operating system
+    {"4/12", 15, ReportProcessor},    // Processor
+    {"5/12", 16, ReportMemory},    // RAM
     {"6/12", 17, ReportHardDrives},  // Hard drives
     {"7/12", 18, ReportBios},  // Bios
     {"8/12", 19, ReportDisplay},  // Display

@@ -21,6 +21,9 @@ namespace hv::report {
 
 void ReportUserAccount(ReportRun& run);
 void ReportComputer(ReportRun& run);
+void ReportOperatingSystem(ReportRun& run);
+void ReportProcessor(ReportRun& run);
+void ReportMemory(ReportRun& run);
 
 void ReportHardDrives(ReportRun& run);
 void ReportBios(ReportRun& run);
