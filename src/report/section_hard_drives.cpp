@@ -27,21 +27,6 @@ constexpr std::size_t kRows = 8;
 
 using Entries = std::vector<std::string>;
 
-std::string Joined(const Entries& entries) {
-  std::string text;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (i > 0) text += kSeparator;
-    text += entries[i];
-  }
-  return text;
-}
-
-// A property that cannot be read still takes its place as an empty entry, so the volumes
-// after it stay under their own entries in every row.
-std::string TextOrEmpty(const platform::WmiItem& item, const char* prop) {
-  return rules::ReadText(item, prop).value_or("");
-}
-
 // Sizes are kept in 64-bit KB: a volume of 2 TB and more has more KB than 32 bits hold.
 std::optional<std::int64_t> SizeKb(const platform::WmiItem& item, const char* prop) {
   const auto v = rules::ReadValue(item, prop);
@@ -81,14 +66,14 @@ std::string UsedEntry(const Section& s, std::optional<std::int64_t> capacityKb,
 }
 
 void AddVolume(Section& s, const platform::WmiItem& item) {
-  const std::string name = TextOrEmpty(item, "VolumeName");
+  const std::string name = rules::TextOrEmpty(item, "VolumeName");
   s.rows[0].push_back(name.empty() ? Text(s.run, kLocalDisk) : name);
-  s.rows[1].push_back("(" + TextOrEmpty(item, "Caption") + ")");
+  s.rows[1].push_back("(" + rules::TextOrEmpty(item, "Caption") + ")");
   const auto capacity = SizeKb(item, "Size");
   s.rows[2].push_back(CapacityEntry(s, capacity));
   s.rows[3].push_back(UsedEntry(s, capacity, SizeKb(item, "Freespace")));
-  s.rows[5].push_back(TextOrEmpty(item, "FileSystem"));
-  s.rows[6].push_back(TextOrEmpty(item, "VolumeSerialNumber"));
+  s.rows[5].push_back(rules::TextOrEmpty(item, "FileSystem"));
+  s.rows[6].push_back(rules::TextOrEmpty(item, "VolumeSerialNumber"));
 }
 
 void AddDisks(Section& s, platform::WmiService* wmi) {
@@ -102,7 +87,7 @@ void AddDisks(Section& s, platform::WmiService* wmi) {
     if (auto model = rules::ReadText(item, "Caption")) s.rows[4].push_back(std::move(*model));
     // Every counted disk replaces the count, so an unreadable one never shows its
     // predecessor's.
-    s.partitions = TextOrEmpty(item, "Partitions");
+    s.partitions = rules::TextOrEmpty(item, "Partitions");
   }
 }
 
@@ -120,7 +105,7 @@ void ReportHardDrives(ReportRun& run) {
     AddVolume(s, item);
   AddDisks(s, run.app.wmi);
 
-  for (std::size_t i = 0; i + 1 < kRows; ++i) slots[i + 1] = Joined(s.rows[i]);
+  for (std::size_t i = 0; i + 1 < kRows; ++i) slots[i + 1] = rules::Joined(s.rows[i], kSeparator);
   slots[kRows] = s.partitions;
 
   constexpr std::array<int, kRows> kCaptions{36, 100, 101, 102, 104, 105, 74, 106};

@@ -25,21 +25,6 @@ constexpr const char* kSeparator = " - ";
 // The entries of one row, one per volume (or per disk on row 6).
 using Entries = std::vector<std::string>;
 
-std::string Joined(const Entries& entries) {
-  std::string text;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (i > 0) text += kSeparator;
-    text += entries[i];
-  }
-  return text;
-}
-
-// A property that cannot be read still takes its place as an empty entry, so the volumes
-// after it stay under their own entries in every row.
-std::string TextOrEmpty(const platform::WmiItem& item, const char* prop) {
-  return ReadText(item, prop).value_or("");
-}
-
 // Sizes are kept in 64-bit KB: a volume of 2 TB and more has more KB than 32 bits hold.
 std::optional<std::int64_t> SizeKb(const platform::WmiItem& item, const char* prop) {
   const auto v = ReadValue(item, prop);
@@ -129,7 +114,8 @@ void ShowHardDrives(shell::App& app) {
   const std::array<int, 10> captions{0, 36, 100, 101, 102, 103, 104, 105, 74, 106};
   for (int row = 1; row <= 8; ++row) {
     const Entries& entries = row == 6 ? disks.models : p.rows[static_cast<std::size_t>(row)];
-    WriteRow(w, t, row, t[captions[static_cast<std::size_t>(row)]] + " ", Joined(entries));
+    WriteRow(w, t, row, t[captions[static_cast<std::size_t>(row)]] + " ",
+             Joined(entries, kSeparator));
     SetCaptionTip(w, row, "");
   }
   WriteRow(w, t, 9, t[captions[9]] + " ", CountText(disks.partitions, 1));

@@ -153,4 +153,17 @@ std::optional<std::string> NonEmpty(const std::string& text) {
   return text;
 }
 
+std::string TextOrEmpty(const platform::WmiItem& item, const std::string& prop) {
+  return ReadText(item, prop).value_or("");
+}
+
+std::string Joined(const std::vector<std::string>& entries, const std::string& separator) {
+  std::string text;
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (i > 0) text += separator;
+    text += entries[i];
+  }
+  return text;
+}
+
 }  // namespace hv::sections

@@ -56,6 +56,11 @@ void WriteRow(shell::MainWindow& w, const lang::TextTable& text, int row,
 // "Unknown", the heading reset of rows 1 and 8, and no caption tooltip.
 void WriteCaptionedRow(shell::MainWindow& w, const lang::TextTable& text, int row, int caption,
                        const std::optional<std::string>& value);
+// A property's text, or an empty entry where it cannot be read, so that lists of several
+// items keep every item in its place.
+std::string TextOrEmpty(const platform::WmiItem& item, const std::string& prop);
+// The entries of one row joined by the separator (" - " between volumes, for instance).
+std::string Joined(const std::vector<std::string>& entries, const std::string& separator);
 // An empty text as "no value", for values read as text that the page shows as "Unknown".
 std::optional<std::string> NonEmpty(const std::string& text);
 // The description shown over the captions of rows 3 to 5; every page sets all three (an
