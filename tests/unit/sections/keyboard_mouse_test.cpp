@@ -15,12 +15,6 @@ using test::AppFixture;
 
 constexpr int kPage = 10;
 
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  w.LMenu_MouseDown(kPage, 1, 0, 0, 0);
-  return w;
-}
-
 std::vector<const tk::Control*> Hidden(const shell::MainWindow& w) {
   return {w.Line2, w.LNoDrive, w.Iaviso, w.Laviso};
 }
@@ -31,24 +25,19 @@ std::vector<std::string> Captions(shell::MainWindow& w) {
   return v;
 }
 
-std::vector<std::string> Values(shell::MainWindow& w) {
-  std::vector<std::string> v;
-  for (int i = 1; i <= 12; ++i) v.push_back(w.L[i]->Caption());
-  return v;
-}
-
 TEST(KeyboardMouse, TypicalMachineShowsBothDevicesAroundTheSeparator) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.CurrentSection, kPage);
   EXPECT_EQ(w.Titulo->Caption(), "Keyboard and mouse");
   EXPECT_EQ(Captions(w),
             (std::vector<std::string>{"Keyboard name: ", "Type: ", "",
                                       "Mouse name: ", "Manufacturer: ", "Number of buttons: ",
                                       "Connexion: ", "Current use: ", "", "", "", ""}));
-  EXPECT_EQ(Values(w), (std::vector<std::string>{"Enhanced (101- or 102-key)", "USB Input Device",
-                                                 "", "HID-compliant mouse", "Microsoft", "3", "USB",
-                                                 "Right-handed", "", "", "", ""}));
+  EXPECT_EQ(AppFixture::RowValues(w),
+            (std::vector<std::string>{"Enhanced (101- or 102-key)", "USB Input Device", "",
+                                      "HID-compliant mouse", "Microsoft", "3", "USB",
+                                      "Right-handed", "", "", "", ""}));
   for (int i = 1; i <= 12; ++i) {
     EXPECT_EQ(w.L[i]->ToolTipText(), w.L[i]->Caption()) << i;
     if (!w.LT[i]->Caption().empty()) {
@@ -69,16 +58,17 @@ TEST(KeyboardMouse, NoDevicesShowUnknownButKeepTheButtonCount) {
   for (const char* machine : {"empty", "", "summary_sparse"}) {
     AppFixture f(machine);
     f.system.mouseButtons = 5;
-    shell::MainWindow& w = ShowPage(f);
-    EXPECT_EQ(Values(w), (std::vector<std::string>{"Unknown", "Unknown", "", "Unknown", "Unknown",
-                                                   "5", "Unknown", "Unknown", "", "", "", ""}))
+    shell::MainWindow& w = f.StartOn(kPage);
+    EXPECT_EQ(AppFixture::RowValues(w),
+              (std::vector<std::string>{"Unknown", "Unknown", "", "Unknown", "Unknown", "5",
+                                        "Unknown", "Unknown", "", "", "", ""}))
         << machine;
     EXPECT_EQ(w.LT[8]->Caption(), "Current use: ") << machine;
   }
   AppFixture f;
   f.wmi.RemoveClass("Win32_Keyboard");
   f.wmi.AddClass("Win32_Keyboard");  // present but empty
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.L[1]->Caption(), "Unknown");
   EXPECT_EQ(w.L[4]->Caption(), "HID-compliant mouse");
 }
@@ -86,15 +76,16 @@ TEST(KeyboardMouse, NoDevicesShowUnknownButKeepTheButtonCount) {
 TEST(KeyboardMouse, TrapMachineTakesTheFirstItemsAndTrimsCodes) {
   AppFixture f("hardware_traps");
   f.system.mouseButtons = 2;
-  shell::MainWindow& w = ShowPage(f);
-  EXPECT_EQ(Values(w), (std::vector<std::string>{"Unknown",                 // a name of blanks only
-                                                 "Standard PS/2 Keyboard",  // trimmed
-                                                 "", "PS/2 Compatible Mouse",
-                                                 "Unknown",  // a Null maker
-                                                 "2",
-                                                 "PS/2",     // " 4 " as text, trimmed
-                                                 "Unknown",  // a Null handedness
-                                                 "", "", "", ""}));
+  shell::MainWindow& w = f.StartOn(kPage);
+  EXPECT_EQ(AppFixture::RowValues(w),
+            (std::vector<std::string>{"Unknown",                 // a name of blanks only
+                                      "Standard PS/2 Keyboard",  // trimmed
+                                      "", "PS/2 Compatible Mouse",
+                                      "Unknown",  // a Null maker
+                                      "2",
+                                      "PS/2",     // " 4 " as text, trimmed
+                                      "Unknown",  // a Null handedness
+                                      "", "", "", ""}));
 }
 
 TEST(KeyboardMouse, CodeTablesAndTheButtonRule) {
@@ -124,7 +115,7 @@ TEST(KeyboardMouse, CodeTablesAndTheButtonRule) {
     f.wmi.Set("Win32_PointingDevice", 0, "DeviceInterface", c.deviceInterface);
     f.wmi.Set("Win32_PointingDevice", 0, "Handedness", c.handedness);
     f.system.mouseButtons = c.buttons;
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kPage);
     EXPECT_EQ(w.L[7]->Caption(), c.connection) << c.connection << " / " << c.use;
     EXPECT_EQ(w.L[8]->Caption(), c.use) << c.connection << " / " << c.use;
     EXPECT_EQ(w.L[6]->Caption(), c.shownButtons) << c.buttons;
@@ -135,7 +126,7 @@ TEST(KeyboardMouse, LiteralsStayInSpanishWhileWordsChange) {
   AppFixture f;
   f.shell.SetString(AppFixture::Setting("Language"), "Spanish");
   f.wmi.Set("Win32_PointingDevice", 0, "DeviceInterface", Variant(4));
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.L[7]->Caption(), "PS/2");
   EXPECT_EQ(w.Titulo->Caption(), f.App().text[20]);
   EXPECT_EQ(w.L[8]->Caption(), f.App().text[133]);
@@ -170,7 +161,7 @@ TEST(KeyboardMouse, ResetsWhatOtherPagesLeftAndAReloadKeepsTheStatus) {
 
 TEST(KeyboardMouse, CopyAllWritesTheTitleAndRowsOneToEightLineByLine) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   w.CopyAll_Click();
   EXPECT_EQ(f.backend.Clipboard(),
             "Keyboard and mouse\r\n"

@@ -31,25 +31,12 @@ std::vector<std::uint8_t> ProductIdOfKey() {
   return id;
 }
 
-std::vector<std::string> Values(shell::MainWindow& w) {
-  std::vector<std::string> v;
-  for (int row = 1; row <= 12; ++row) v.push_back(w.L[row]->Caption());
-  return v;
-}
-
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  f.wmi.ClearQueries();
-  w.LMenu_MouseDown(kOperatingSystem, 1, 0, 0, 0);
-  return w;
-}
-
 TEST(OperatingSystem, TypicalMachineInOneQuery) {
   AppFixture f;
   f.system.productId = ProductIdOfKey();
   const std::string key = shell::ProductKey(f.system);
   ASSERT_EQ(key.size(), 29u);
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
   EXPECT_EQ(w.Titulo->Caption(), "Operating system");
   const std::vector<std::string> captions = {"Name: ",
                                              "Version and build: ",
@@ -65,7 +52,7 @@ TEST(OperatingSystem, TypicalMachineInOneQuery) {
                                              ""};
   for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << i;
   // 16721460 KB is 16329 MB in all, of which 16329 - 10999 = 5330 MB in use (32%).
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{
                 "Microsoft Windows 7 Professional", "6.1, 7601", "Version 1", "64-bit",
                 "00371-OEM-8992671-00524", key, "English - United States", "Anna", "74",
@@ -85,9 +72,9 @@ TEST(OperatingSystem, TypicalMachineInOneQuery) {
 
 TEST(OperatingSystem, WindowsWithoutArchitectureRetriesOnce) {
   AppFixture f("legacy_traps");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
   EXPECT_EQ(f.wmi.Queries(), (std::vector<std::string>{kFull, kReduced}));
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Microsoft Windows XP Professional", "5.1, 2600", "Version 3",
                                       "Unknown",  // never read
                                       "76487-OEM-0011903-00102", "Unknown", "Espa\u00f1ol",
@@ -120,7 +107,7 @@ TEST(OperatingSystem, RetryKeepsWhatTheFirstPassRead) {
   for (const Case& c : cases) {
     AppFixture f;
     f.wmi.Set(kOs, 0, c.prop, c.value);
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
     EXPECT_EQ(f.wmi.Queries(), (std::vector<std::string>{kFull, kReduced})) << c.prop;
     EXPECT_EQ(w.L[c.row]->Caption(), c.shown) << c.prop;
     EXPECT_EQ(w.L[4]->Caption(), c.architecture) << c.prop;
@@ -141,7 +128,7 @@ TEST(OperatingSystem, NothingToReadShowsUnknownEverywhere) {
     w.LMenu_MouseDown(kOperatingSystem, 1, 0, 0, 0);
     std::vector<std::string> expected(11, "Unknown");
     expected.push_back("");
-    EXPECT_EQ(Values(w), expected) << c.machine;
+    EXPECT_EQ(AppFixture::RowValues(w), expected) << c.machine;
     EXPECT_EQ(w.LT[11]->Caption(), "Virtual memory in use: ") << c.machine;
     EXPECT_EQ(w.Labelmi->Caption(), "Done") << c.machine;
     EXPECT_TRUE(w.Timer1->Enabled()) << c.machine;
@@ -150,7 +137,7 @@ TEST(OperatingSystem, NothingToReadShowsUnknownEverywhere) {
   AppFixture f;
   f.wmi.RemoveClass(kOs);
   f.wmi.AddClass(kOs);
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
   EXPECT_EQ(f.wmi.Queries(), (std::vector<std::string>{kFull, kReduced}));
   EXPECT_EQ(w.L[3]->Caption(), "Unknown");
 }
@@ -216,7 +203,7 @@ TEST(OperatingSystem, VirtualMemoryCaptionFollowsItsRule) {
 
 TEST(OperatingSystem, ReloadLeavesTheLinesAndStatusButHidesTheNote) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
   w.Line1->SetVisible(true);
   w.Line2->SetVisible(true);
   w.Iaviso->SetVisible(true);
@@ -235,7 +222,7 @@ TEST(OperatingSystem, ReloadLeavesTheLinesAndStatusButHidesTheNote) {
 
 TEST(OperatingSystem, CopyAllAndCopyTakeTheRowsLineByLine) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kOperatingSystem, true);
   f.backend.QueuePopupAnswer(1);  // Copy all
   w.LT_MouseDown(12, 2, 0, 0, 0);
   EXPECT_EQ(f.backend.Clipboard(),

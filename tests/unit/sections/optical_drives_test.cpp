@@ -16,28 +16,16 @@ using test::AppFixture;
 
 constexpr int kPage = 12;
 
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  w.LMenu_MouseDown(kPage, 1, 0, 0, 0);
-  return w;
-}
-
-std::vector<std::string> Values(shell::MainWindow& w, int last = 12) {
-  std::vector<std::string> v;
-  for (int i = 1; i <= last; ++i) v.push_back(w.L[i]->Caption());
-  return v;
-}
-
 std::string SizeRowFor(double kb) {
   AppFixture f("optical");
   f.wmi.Set("Win32_LogicalDisk", 1, "Size", Variant(platform::DoubleText(kb * 1024)));
   f.wmi.Remove("Win32_LogicalDisk", 2, "Size");  // only D: holds a disc
-  return ShowPage(f).L[3]->Caption();
+  return f.StartOn(kPage).L[3]->Caption();
 }
 
 TEST(OpticalDrives, TwoDiscsAndThreeEmptyDrives) {
   AppFixture f("optical");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.CurrentSection, kPage);
   EXPECT_EQ(w.DriveCount, 2);
   EXPECT_EQ(w.EmptyDrives, 3);
@@ -46,7 +34,7 @@ TEST(OpticalDrives, TwoDiscsAndThreeEmptyDrives) {
       "Name: ",       "Drive letter: ", "Size: ",         "Internal name: ",
       "Drive type: ", "File system: ",  "Serial number: "};
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << i;
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"DATA - FILM", "(D:) - (E:)", "(650 MB) - (4.38 GB)",
                                       "Orvo CD-RW OC52 ATA Device - Orvo DVD-RW OD24 ATA Device",
                                       "CD-ROM - DVD Writer", "CDFS - UDF", "7E21-0A44 - 0F3C-9B12",
@@ -63,10 +51,11 @@ TEST(OpticalDrives, TwoDiscsAndThreeEmptyDrives) {
 
 TEST(OpticalDrives, NotesCountLoadedAndEmptyDrives) {
   AppFixture f;  // one DVD in E:, no empty drive
-  shell::MainWindow& w = ShowPage(f);
-  EXPECT_EQ(Values(w, 7), (std::vector<std::string>{"HOLIDAY_2013", "(E:)", "(4.37 GB)",
-                                                    "Orvo DVD-RW OD24 ATA Device", "DVD Writer",
-                                                    "UDF", "4F1A0C22"}));
+  shell::MainWindow& w = f.StartOn(kPage);
+  EXPECT_EQ(
+      AppFixture::RowValues(w, 1, 7),
+      (std::vector<std::string>{"HOLIDAY_2013", "(E:)", "(4.37 GB)", "Orvo DVD-RW OD24 ATA Device",
+                                "DVD Writer", "UDF", "4F1A0C22"}));
   EXPECT_EQ(w.Laviso->Caption(), "1 drive is loaded.\r\nNone CD/DVD drive is empty.");
   f.wmi.AddItem("Win32_LogicalDisk", {{"DeviceID", Variant("F:")},
                                       {"Name", Variant("F:")},
@@ -148,7 +137,7 @@ TEST(OpticalDrives, DiscSizesAreCutNeverRounded) {
   for (const Case& c : cases) EXPECT_EQ(SizeRowFor(c.kb), c.shown) << c.kb;
   AppFixture f("optical");
   f.system.decimalSeparator = ',';
-  EXPECT_EQ(ShowPage(f).L[3]->Caption(), "(650 MB) - (4,38 GB)");
+  EXPECT_EQ(f.StartOn(kPage).L[3]->Caption(), "(650 MB) - (4,38 GB)");
 }
 
 TEST(OpticalDrives, TrapReadingsSkipOnlyTheirOwnEntry) {
@@ -159,10 +148,10 @@ TEST(OpticalDrives, TrapReadingsSkipOnlyTheirOwnEntry) {
   f.wmi.Set("Win32_LogicalDisk", 3, "Size", Variant("no size"));  // F: counted as empty
   f.wmi.Set("Win32_CDROMDrive", 0, "MediaType", Variant::Null());
   f.wmi.Set("Win32_CDROMDrive", 2, "Size", Variant(std::int64_t{-4}));
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.DriveCount, 2);
   EXPECT_EQ(w.EmptyDrives, 3);
-  EXPECT_EQ(Values(w, 7),
+  EXPECT_EQ(AppFixture::RowValues(w, 1, 7),
             (std::vector<std::string>{" - FILM", "(D:) - (E:)", "(650 MB) - (4.38 GB)",
                                       "Orvo CD-RW OC52 ATA Device - Orvo DVD-RW OD24 ATA Device",
                                       "DVD Writer", "CDFS", "7E21-0A44"}));
@@ -171,8 +160,8 @@ TEST(OpticalDrives, TrapReadingsSkipOnlyTheirOwnEntry) {
 // While the page stays shown it writes the rows it kept: no query, no status, new captions.
 TEST(OpticalDrives, KeepsItsRowsWhileItStaysThePageShown) {
   AppFixture f("optical");
-  shell::MainWindow& w = ShowPage(f);
-  const std::vector<std::string> first = Values(w);
+  shell::MainWindow& w = f.StartOn(kPage);
+  const std::vector<std::string> first = AppFixture::RowValues(w);
   f.wmi.RemoveClass("Win32_LogicalDisk");  // the discs are gone meanwhile
   f.wmi.ClearQueries();
   w.Line2->SetVisible(true);
@@ -181,13 +170,13 @@ TEST(OpticalDrives, KeepsItsRowsWhileItStaysThePageShown) {
   EXPECT_TRUE(w.Line2->Visible());
   w.BM->onClick();
   EXPECT_TRUE(f.wmi.Queries().empty());
-  EXPECT_EQ(Values(w), first);
+  EXPECT_EQ(AppFixture::RowValues(w), first);
   EXPECT_EQ(w.DriveCount, 2);
 
   // After a change of language: the words change, the values are the kept ones.
   lang::LoadSpanish(f.App().text);
   w.LMenu_MouseDown(kPage, 1, 0, 0, 0);
-  EXPECT_EQ(Values(w), first);
+  EXPECT_EQ(AppFixture::RowValues(w), first);
   EXPECT_EQ(w.Titulo->Caption(), f.App().text[22]);
   EXPECT_EQ(w.LT[1]->Caption(), f.App().text[36] + " ");
   const lang::TextTable& t = f.App().text;
@@ -211,7 +200,7 @@ TEST(OpticalDrives, KeepsItsRowsWhileItStaysThePageShown) {
 TEST(OpticalDrives, RowsWithoutDriveNamesAreNotKept) {
   AppFixture f("optical");
   f.wmi.RemoveClass("Win32_CDROMDrive");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.DriveCount, 2);
   EXPECT_EQ(w.L[4]->Caption(), "");
   EXPECT_EQ(w.L[5]->Caption(), "");

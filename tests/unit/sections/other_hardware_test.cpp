@@ -17,32 +17,20 @@ constexpr int kPage = 13;
 constexpr const char* kMotherboard =
     "HKEY_CURRENT_USER\\Software\\Install\\Harvala\\Mainboard\\Full";
 
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  w.LMenu_MouseDown(kPage, 1, 0, 0, 0);
-  return w;
-}
-
-std::vector<std::string> Values(shell::MainWindow& w) {
-  std::vector<std::string> v;
-  for (int i = 1; i <= 12; ++i) v.push_back(w.L[i]->Caption());
-  return v;
-}
-
 // The values of rows 10, 11 and 12 for one battery reading.
 std::vector<std::string> BatteryRows(Variant millivolts, Variant percent, Variant minutes) {
   AppFixture f("hardware_traps");
   f.wmi.Set("Win32_Battery", 0, "DesignVoltage", std::move(millivolts));
   f.wmi.Set("Win32_Battery", 0, "EstimatedChargeRemaining", std::move(percent));
   f.wmi.Set("Win32_Battery", 0, "EstimatedRunTime", std::move(minutes));
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   return {w.L[10]->Caption(), w.L[11]->Caption(), w.L[12]->Caption()};
 }
 
 TEST(OtherHardware, TypicalDesktopShowsThreeGroupsAndStartsTheRefresh) {
   AppFixture f;
   f.shell.SetString(kMotherboard, " Norvik 2AD4 ");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.CurrentSection, kPage);
   EXPECT_EQ(w.Titulo->Caption(), "Others hardware");
   const std::vector<std::string> captions = {"Motherboard name: ",
@@ -58,7 +46,7 @@ TEST(OtherHardware, TypicalDesktopShowsThreeGroupsAndStartsTheRefresh) {
                                              "Load percentage: ",
                                              "Remaining usage time: "};
   for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << i;
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Norvik 2AD4", "Norvik Systems", "2AD4", "",
                                       "High Definition Audio Device", "Microsoft", "", "Unknown",
                                       "Unknown", "Unknown", "Unknown", "Unknown"}));
@@ -83,8 +71,8 @@ TEST(OtherHardware, TypicalDesktopShowsThreeGroupsAndStartsTheRefresh) {
 
 TEST(OtherHardware, TrapLaptopTakesFirstItemsAndCleansTheBatteryName) {
   AppFixture f("hardware_traps");
-  shell::MainWindow& w = ShowPage(f);
-  EXPECT_EQ(Values(w),
+  shell::MainWindow& w = f.StartOn(kPage);
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Unknown",       // no registry value
                                       "Tovik Boards",  // trimmed
                                       "Unknown",       // a Null product
@@ -100,7 +88,7 @@ TEST(OtherHardware, NothingToReadShowsUnknownEverywhere) {
   for (const char* machine : {"", "empty", "summary_sparse"}) {
     AppFixture f(machine);
     f.withShell = std::string(machine) != "";
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kPage);
     for (int i : {1, 2, 3, 5, 6, 8, 9, 10, 11, 12})
       EXPECT_EQ(w.L[i]->Caption(), "Unknown") << machine << " row " << i;
     EXPECT_EQ(w.LT[12]->Caption(), "Remaining usage time: ") << machine;
@@ -121,7 +109,7 @@ TEST(OtherHardware, BatteryNamesMadeOfFillCharacters) {
   for (const Case& c : cases) {
     AppFixture f("hardware_traps");
     f.wmi.Set("Win32_Battery", 0, "Name", c.name);
-    EXPECT_EQ(ShowPage(f).L[8]->Caption(), c.shown);
+    EXPECT_EQ(f.StartOn(kPage).L[8]->Caption(), c.shown);
   }
 }
 
@@ -154,7 +142,7 @@ TEST(OtherHardware, VoltageChargeAndRunTimeRules) {
 TEST(OtherHardware, DecimalCommaInTheVoltage) {
   AppFixture f("hardware_traps");
   f.system.decimalSeparator = ',';
-  EXPECT_EQ(ShowPage(f).L[10]->Caption(), "~ 12,6 V");
+  EXPECT_EQ(f.StartOn(kPage).L[10]->Caption(), "~ 12,6 V");
 }
 
 TEST(OtherHardware, ResetsWhatOtherPagesLeftAndAReloadKeepsTheStatus) {
@@ -184,7 +172,7 @@ TEST(OtherHardware, ResetsWhatOtherPagesLeftAndAReloadKeepsTheStatus) {
 
 TEST(OtherHardware, CopyAllLeavesAnEmptyLineForEachSpacer) {
   AppFixture f("hardware_traps");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   w.CopyAll_Click();
   EXPECT_EQ(f.backend.Clipboard(),
             "Others hardware\r\n\r\n"

@@ -21,22 +21,9 @@ constexpr const char* kReduced =
     "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, Manufacturer, "
     "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
 
-std::vector<std::string> Values(shell::MainWindow& w) {
-  std::vector<std::string> v;
-  for (int row = 1; row <= 12; ++row) v.push_back(w.L[row]->Caption());
-  return v;
-}
-
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  f.wmi.ClearQueries();
-  w.LMenu_MouseDown(kProcessor, 1, 0, 0, 0);
-  return w;
-}
-
 TEST(Processor, TypicalMachineInOneQuery) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kProcessor, true);
   EXPECT_EQ(w.Titulo->Caption(), "Processor");
   const std::vector<std::string> captions = {"Name: ",
                                              "Current/Maximum speed: ",
@@ -51,7 +38,7 @@ TEST(Processor, TypicalMachineInOneQuery) {
                                              "",
                                              ""};
   for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << i;
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Tarsel(R) Core(TM) T7-4700 CPU @ 2.40GHz",
                                       "2394 Mhz (99%) / 2400 Mhz (100%)", "8", "GenuineTarsel",
                                       "Intel64 Family 6 Model 60 Stepping 3", "CPU Socket - U3E1",
@@ -68,15 +55,16 @@ TEST(Processor, TypicalMachineInOneQuery) {
 TEST(Processor, WithoutLevelThreeCacheRetriesOnce) {
   AppFixture f("legacy_traps");
   f.system.processorCount = 1;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kProcessor, true);
   EXPECT_EQ(f.wmi.Queries(), (std::vector<std::string>{kFull, kReduced}));
-  EXPECT_EQ(Values(w), (std::vector<std::string>{
-                           "Tarsel(R) Pentium(R) 4 CPU 3.00GHz",
-                           "3000 Mhz",  // 2999.5 rounds to even: the maximum, given as text
-                           "1", "GenuineTarsel", "x86 Family 15 Model 4 Stepping 1", "Socket 478",
-                           "x86",    // 0.0 as a double
-                           "12 MB",  // five digits still make a size
-                           "Unknown", "", "", ""}));
+  EXPECT_EQ(AppFixture::RowValues(w),
+            (std::vector<std::string>{
+                "Tarsel(R) Pentium(R) 4 CPU 3.00GHz",
+                "3000 Mhz",  // 2999.5 rounds to even: the maximum, given as text
+                "1", "GenuineTarsel", "x86 Family 15 Model 4 Stepping 1", "Socket 478",
+                "x86",    // 0.0 as a double
+                "12 MB",  // five digits still make a size
+                "Unknown", "", "", ""}));
   EXPECT_EQ(w.LT[2]->Caption(), "Speed: ");
 }
 
@@ -100,7 +88,7 @@ TEST(Processor, RetryKeepsWhatTheFirstPassRead) {
   for (const Case& c : cases) {
     AppFixture f;
     f.wmi.Set(kCpu, 0, c.prop, c.value);
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kProcessor, true);
     EXPECT_EQ(f.wmi.Queries(), (std::vector<std::string>{kFull, kReduced})) << c.prop;
     EXPECT_EQ(w.L[c.row]->Caption(), c.shown) << c.prop;
     EXPECT_EQ(w.L[9]->Caption(), c.l3) << c.prop;
@@ -116,7 +104,7 @@ TEST(Processor, NothingToReadShowsUnknownEverywhere) {
     w.LMenu_MouseDown(kProcessor, 1, 0, 0, 0);
     std::vector<std::string> expected(9, "Unknown");
     expected.insert(expected.end(), {"", "", ""});
-    EXPECT_EQ(Values(w), expected) << machine;
+    EXPECT_EQ(AppFixture::RowValues(w), expected) << machine;
     // No maximum speed: the caption of a speed alone, not what the previous page left.
     EXPECT_EQ(w.LT[2]->Caption(), "Speed: ") << machine;
     EXPECT_EQ(w.Labelmi->Caption(), "Done") << machine;
@@ -184,7 +172,7 @@ TEST(Processor, CodesCachesAndCount) {
 
 TEST(Processor, ReloadKeepsTheStatusAndLine2ButHidesTheRest) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kProcessor, true);
   for (tk::Control* c :
        std::initializer_list<tk::Control*>{w.Line1, w.Line2, w.Iaviso, w.Laviso, w.LNoDrive})
     c->SetVisible(true);

@@ -18,18 +18,6 @@ constexpr int kPage = 11;
 constexpr tk::Color kGreen = tk::Rgb(0, 145, 0);
 constexpr tk::Color kGrey = tk::Rgb(75, 75, 75);
 
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  w.LMenu_MouseDown(kPage, 1, 0, 0, 0);
-  return w;
-}
-
-std::vector<std::string> Values(shell::MainWindow& w, int last = 12) {
-  std::vector<std::string> v;
-  for (int i = 1; i <= last; ++i) v.push_back(w.L[i]->Caption());
-  return v;
-}
-
 // A machine with one removable volume of the given size and free space, in bytes.
 AppFixture& OneVolume(AppFixture& f, Variant size, Variant free) {
   f.wmi.AddItem("Win32_LogicalDisk", {{"DeviceID", Variant("E:")},
@@ -45,7 +33,7 @@ AppFixture& OneVolume(AppFixture& f, Variant size, Variant free) {
 
 TEST(Removable, TwoSticksBesideEmptySlotsStandSideBySide) {
   AppFixture f("removable");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.CurrentSection, kPage);
   EXPECT_EQ(w.DriveCount, 2);
   EXPECT_EQ(w.Titulo->Caption(), "Removable memory");
@@ -53,12 +41,13 @@ TEST(Removable, TwoSticksBesideEmptySlotsStandSideBySide) {
       "Name: ",       "Drive letter: ",  "Capacity: ",    "Space in use: ",
       "Free space: ", "Internal name: ", "File system: ", "Serial number: "};
   for (int i = 1; i <= 8; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << i;
-  EXPECT_EQ(Values(w), (std::vector<std::string>{
-                           "DATA - Removable memory", "(E:) - (F:)", "(7.45 GB) - (1.84 GB)",
-                           "(4.32 GB - 58%) - (32 KB - 0%)", "(3.12 GB - 42%) - (1.84 GB - 100%)",
-                           "Kestrel DataStick USB Device - Tovik DV Camera - Generic Flash Disk "
-                           "USB Device",
-                           "FAT32 - FAT32", "1C2B-77E0 - 0A6E-1F03", "", "", "", ""}));
+  EXPECT_EQ(AppFixture::RowValues(w),
+            (std::vector<std::string>{
+                "DATA - Removable memory", "(E:) - (F:)", "(7.45 GB) - (1.84 GB)",
+                "(4.32 GB - 58%) - (32 KB - 0%)", "(3.12 GB - 42%) - (1.84 GB - 100%)",
+                "Kestrel DataStick USB Device - Tovik DV Camera - Generic Flash Disk "
+                "USB Device",
+                "FAT32 - FAT32", "1C2B-77E0 - 0A6E-1F03", "", "", "", ""}));
   for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.L[i]->ToolTipText(), w.L[i]->Caption()) << i;
   for (int i = 9; i <= 12; ++i) EXPECT_EQ(w.LT[i]->Caption(), "") << i;
   EXPECT_FALSE(w.LNoDrive->Visible());
@@ -153,7 +142,7 @@ TEST(Removable, SizeLaddersAndShares) {
     f.wmi.RemoveClass("Win32_LogicalDisk");
     OneVolume(f, Variant(platform::DoubleText(c.sizeKb * 1024)),
               Variant(platform::DoubleText(c.freeKb * 1024)));
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kPage);
     EXPECT_EQ(w.L[3]->Caption(), c.capacity) << c.sizeKb;
     EXPECT_EQ(w.L[4]->Caption(), c.inUse) << c.sizeKb;
     EXPECT_EQ(w.L[5]->Caption(), c.free) << c.sizeKb;
@@ -165,22 +154,24 @@ TEST(Removable, VolumesWithoutUsableFiguresNeverBorrowAnothersOrDivideByNothing)
   {
     AppFixture f("empty");
     OneVolume(f, Variant("512"), Variant("256"));
-    shell::MainWindow& w = ShowPage(f);
-    EXPECT_EQ(Values(w, 5), (std::vector<std::string>{"STICK", "(E:)", "(0 KB)", "(0 KB - 50%)",
-                                                      "(0 KB - 50%)"}));
+    shell::MainWindow& w = f.StartOn(kPage);
+    EXPECT_EQ(
+        AppFixture::RowValues(w, 1, 5),
+        (std::vector<std::string>{"STICK", "(E:)", "(0 KB)", "(0 KB - 50%)", "(0 KB - 50%)"}));
   }
   {
     AppFixture f("removable");
     f.wmi.Remove("Win32_LogicalDisk", 3, "FreeSpace");  // F:
-    shell::MainWindow& w = ShowPage(f);
-    EXPECT_EQ(Values(w, 5), (std::vector<std::string>{"DATA - Removable memory", "(E:) - (F:)",
-                                                      "(7.45 GB) - (1.84 GB)", "(4.32 GB - 58%)",
-                                                      "(3.12 GB - 42%)"}));
+    shell::MainWindow& w = f.StartOn(kPage);
+    EXPECT_EQ(
+        AppFixture::RowValues(w, 1, 5),
+        (std::vector<std::string>{"DATA - Removable memory", "(E:) - (F:)", "(7.45 GB) - (1.84 GB)",
+                                  "(4.32 GB - 58%)", "(3.12 GB - 42%)"}));
   }
   {
     AppFixture f("removable");
     f.system.decimalSeparator = ',';
-    EXPECT_EQ(ShowPage(f).L[3]->Caption(), "(7,45 GB) - (1,84 GB)");
+    EXPECT_EQ(f.StartOn(kPage).L[3]->Caption(), "(7,45 GB) - (1,84 GB)");
   }
 }
 
@@ -196,9 +187,9 @@ TEST(Removable, TrapReadings) {
   f.wmi.AddItem("Win32_LogicalDisk", {{"DeviceID", Variant("K:")},
                                       {"DriveType", Variant(2)},
                                       {"Size", Variant(std::int32_t{-1})}});
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   EXPECT_EQ(w.DriveCount, 2);
-  EXPECT_EQ(Values(w, 8),
+  EXPECT_EQ(AppFixture::RowValues(w, 1, 8),
             (std::vector<std::string>{
                 " - Removable memory", "(F:)", "(7.45 GB) - (1.84 GB)",
                 "(4.32 GB - 58%) - (32 KB - 0%)", "(3.12 GB - 42%) - (1.84 GB - 100%)",
@@ -209,7 +200,7 @@ TEST(Removable, TrapReadings) {
 
 TEST(Removable, ShownAgainAsksAfreshWithoutTheStatusAndCountsThree) {
   AppFixture f("removable");
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kPage);
   w.Line2->SetVisible(true);  // as no page but one leaves it; this page leaves it alone now
   f.wmi.AddItem("Win32_LogicalDisk", {{"DeviceID", Variant("J:")},
                                       {"Caption", Variant("J:")},

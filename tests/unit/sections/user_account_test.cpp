@@ -16,22 +16,10 @@ constexpr int kUserAccount = 2;
 constexpr std::size_t kAnna = 1;     // the typical machine's account of the user
 constexpr std::size_t kProfile = 1;  // and her login profile
 
-std::vector<std::string> Values(shell::MainWindow& w) {
-  std::vector<std::string> v;
-  for (int row = 1; row <= 12; ++row) v.push_back(w.L[row]->Caption());
-  return v;
-}
-
-shell::MainWindow& ShowPage(AppFixture& f) {
-  shell::MainWindow& w = f.Start();
-  w.LMenu_MouseDown(kUserAccount, 1, 0, 0, 0);
-  return w;
-}
-
 TEST(UserAccount, TypicalMachineShowsTheAccountRunningTheProgram) {
   AppFixture f;
   f.system.tickCount64 = (3 * 3600 + 25 * 60 + 7) * 1000ULL;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   EXPECT_EQ(w.CurrentSection, kUserAccount);
   EXPECT_EQ(w.Titulo->Caption(), "User account");
   const std::vector<std::string> captions = {"Name: ",
@@ -47,7 +35,7 @@ TEST(UserAccount, TypicalMachineShowsTheAccountRunningTheProgram) {
                                              "",
                                              ""};
   for (int i = 1; i <= 12; ++i) EXPECT_EQ(w.LT[i]->Caption(), captions[i - 1]) << "row " << i;
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Anna", "Norvik-pc", "Normal", "Administrator", "Yes", "No",
                                       "0", "08:05:09 hs.", "03:25:07 hs.", "212 time/s.", "", ""}));
   for (int row = 1; row <= 12; ++row) EXPECT_EQ(w.L[row]->ToolTipText(), w.L[row]->Caption());
@@ -73,9 +61,9 @@ TEST(UserAccount, TypicalMachineShowsTheAccountRunningTheProgram) {
 TEST(UserAccount, MatchesTheNameExactlyAndTakesTheFirstMatch) {
   AppFixture f("legacy_traps");
   f.system.environment["UserName"] = "  Bert ";
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   // "bert" differs in case and is passed over; of the two "Bert" accounts the first counts.
-  EXPECT_EQ(Values(w),
+  EXPECT_EQ(AppFixture::RowValues(w),
             (std::vector<std::string>{"Bert", "Oldbox", "Workstation",
                                       "Limited",  // the profile's caption " Bert " trimmed matches
                                       "No",       // "0" reads as false
@@ -105,12 +93,13 @@ TEST(UserAccount, WithoutAccountOrProfileOnlyNameAndUsageTimeAreKnown) {
     AppFixture f(c.machine);
     f.system.environment.clear();
     if (c.user) f.system.environment["UserName"] = c.user;
-    shell::MainWindow& w = ShowPage(f);
+    shell::MainWindow& w = f.StartOn(kUserAccount);
     std::vector<std::string> expected(10, "Unknown");
     expected[0] = c.name;
     expected[8] = "01:00:00 hs.";
     expected.insert(expected.end(), {"", ""});
-    EXPECT_EQ(Values(w), expected) << c.machine << " / " << (c.user ? c.user : "(unset)");
+    EXPECT_EQ(AppFixture::RowValues(w), expected)
+        << c.machine << " / " << (c.user ? c.user : "(unset)");
     EXPECT_EQ(w.LT[10]->Caption(), "Logon's number: ");
     EXPECT_TRUE(w.Timer1->Enabled());
   }
@@ -125,7 +114,7 @@ TEST(UserAccount, AnEmptyUserNameNeverMatchesANamelessAccount) {
                                       {"PasswordChangeable", Variant(true)},
                                       {"PasswordExpires", Variant(true)}});
   f.wmi.Set("Win32_NetworkLoginProfile", 0, "Caption", Variant(""));
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   for (int row : {1, 2, 3, 4, 5, 6, 10}) EXPECT_EQ(w.L[row]->Caption(), "Unknown") << row;
 }
 
@@ -169,7 +158,7 @@ TEST(UserAccount, CodesAndCountsByTheirTables) {
   };
   // Each row reads only its own property, so one machine serves every case.
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   for (const Case& c : cases) {
     const bool account = std::string(c.cls) == "Win32_UserAccount";
     f.wmi.Set(c.cls, account ? kAnna : kProfile, c.prop, c.value);
@@ -180,7 +169,7 @@ TEST(UserAccount, CodesAndCountsByTheirTables) {
 
 TEST(UserAccount, ReloadQueriesAgainButKeepsTheStatusLine) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   f.wmi.ClearQueries();
   w.Line2->SetVisible(true);  // as another page could have left it
   sections::ShowSection(f.App(), kUserAccount);
@@ -196,7 +185,7 @@ TEST(UserAccount, ReloadQueriesAgainButKeepsTheStatusLine) {
 
 TEST(UserAccount, AfterTheSummaryRowsOneAndEightAreOrdinaryCaptions) {
   AppFixture f;
-  shell::MainWindow& w = ShowPage(f);
+  shell::MainWindow& w = f.StartOn(kUserAccount);
   for (int row : {1, 8}) {
     EXPECT_EQ(w.LT[row]->ForeColor(), tk::Rgb(32, 32, 32)) << row;
     EXPECT_FALSE(w.LT[row]->GetFont().italic) << row;

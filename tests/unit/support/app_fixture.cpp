@@ -29,6 +29,19 @@ shell::MainWindow& AppFixture::Start() {
   return w;
 }
 
+shell::MainWindow& AppFixture::StartOn(int entry, bool forgetStartUpQueries) {
+  shell::MainWindow& w = Start();
+  if (forgetStartUpQueries) wmi.ClearQueries();
+  w.LMenu_MouseDown(entry, 1, 0, 0, 0);
+  return w;
+}
+
+std::vector<std::string> AppFixture::RowValues(const shell::MainWindow& w, int first, int last) {
+  std::vector<std::string> values;
+  for (int row = first; row <= last; ++row) values.push_back(w.L[row]->Caption());
+  return values;
+}
+
 std::string AppFixture::Setting(const std::string& name) {
   return std::string(shell::kSettingsKey) + "\\" + name;
 }

@@ -3,6 +3,7 @@
 // system and the real picture files. Each test builds a fresh one.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/assets.h"
 #include "shell/app.h"
@@ -32,6 +33,13 @@ class AppFixture {
   shell::MainWindow& Main() { return App().Main(); }
   // Runs start-up as the entry point does: Form_Initialize, Form_Load, then shows the window.
   shell::MainWindow& Start();
+  // Starts, then shows the page of a menu entry as a left press on it does; the start-up's
+  // own queries can be forgotten first, so a test counts only the page's.
+  shell::MainWindow& StartOn(int entry, bool forgetStartUpQueries = false);
+
+  // The value labels' texts of rows first..last.
+  static std::vector<std::string> RowValues(const shell::MainWindow& w, int first = 1,
+                                            int last = 12);
 
   // The settings key's value path.
   static std::string Setting(const std::string& name);
