@@ -10,6 +10,7 @@
 #include "platform/variant.h"
 #include "report/section_writers.h"
 #include "sections/item_pass.h"
+#include "sections/operating_system.h"
 #include "sections/value_rules.h"
 #include "shell/app.h"
 #include "shell/time_helpers.h"
@@ -21,17 +22,6 @@ namespace {
 using sections::ItemPass;
 
 constexpr double kKbPerMb = 1024.0;
-
-// Windows before Vista has no OSArchitecture, and a query that names it fails there as a
-// whole: the section then asks again without it.
-constexpr const char* kFullQuery =
-    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
-    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version, "
-    "OSArchitecture from Win32_OperatingSystem";
-constexpr const char* kReducedQuery =
-    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
-    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version "
-    "from Win32_OperatingSystem";
 
 // What the passes gather. The second pass overwrites only what it reads again, so the
 // architecture stays as far as the first pass got.
@@ -61,11 +51,11 @@ void Gather(ItemPass& pass, OsValues& s) {
 
 OsValues ReadValues(platform::WmiService* wmi) {
   OsValues s;
-  ItemPass full(wmi, kFullQuery, ItemPass::Mode::Strict);
+  ItemPass full(wmi, sections::kOsFullQuery, ItemPass::Mode::Strict);
   Gather(full, s);
   // One retry, without the architecture; what still fails then shows "Unknown".
   if (full.Failed()) {
-    ItemPass reduced(wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    ItemPass reduced(wmi, sections::kOsReducedQuery, ItemPass::Mode::Lenient);
     Gather(reduced, s);
   }
   return s;

@@ -9,6 +9,7 @@
 
 #include "report/section_writers.h"
 #include "sections/item_pass.h"
+#include "sections/processor.h"
 #include "sections/value_rules.h"
 #include "shell/app.h"
 
@@ -17,15 +18,6 @@ namespace hv::report {
 namespace {
 
 using sections::ItemPass;
-
-// Older Windows versions have no L3CacheSize, and a query that names it fails there as a
-// whole: the section then asks again without it.
-constexpr const char* kFullQuery =
-    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, L3CacheSize, Manufacturer, "
-    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
-constexpr const char* kReducedQuery =
-    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, Manufacturer, "
-    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
 
 // What the passes gather. The second pass overwrites only what it reads again, so the
 // level-3 cache stays as far as the first pass got.
@@ -52,11 +44,11 @@ void Gather(ItemPass& pass, CpuValues& v) {
 
 CpuValues ReadValues(platform::WmiService* wmi) {
   CpuValues v;
-  ItemPass full(wmi, kFullQuery, ItemPass::Mode::Strict);
+  ItemPass full(wmi, sections::kCpuFullQuery, ItemPass::Mode::Strict);
   Gather(full, v);
   // One retry, without the level-3 cache; what still fails then shows "Unknown".
   if (full.Failed()) {
-    ItemPass reduced(wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    ItemPass reduced(wmi, sections::kCpuReducedQuery, ItemPass::Mode::Lenient);
     Gather(reduced, v);
   }
   return v;

@@ -18,17 +18,6 @@ namespace {
 constexpr int kPage = 4;
 constexpr double kKbPerMb = 1024.0;
 
-// Windows before Vista has no OSArchitecture, and a query that names it fails there as a
-// whole: the page then asks again without it.
-constexpr const char* kFullQuery =
-    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
-    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version, "
-    "OSArchitecture from Win32_OperatingSystem";
-constexpr const char* kReducedQuery =
-    "Select Caption, FreeVirtualMemory, InstallDate, NumberOfProcesses, OSLanguage, "
-    "RegisteredUser, SerialNumber, ServicePackMajorVersion, TotalVirtualMemorySize, Version "
-    "from Win32_OperatingSystem";
-
 struct Page {
   shell::App& app;
   shell::MainWindow& w;
@@ -111,11 +100,11 @@ void ShowOperatingSystem(shell::App& app) {
   HideAll({w.LNoDrive, w.Iaviso, w.Laviso});
 
   OsValues s;
-  ItemPass full(app.wmi, kFullQuery, ItemPass::Mode::Strict);
+  ItemPass full(app.wmi, kOsFullQuery, ItemPass::Mode::Strict);
   Gather(p, full, s);
   // One retry per visit, without the architecture; what still fails then shows "Unknown".
   if (full.Failed() || ConversionsFail(p, s)) {
-    ItemPass reduced(app.wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    ItemPass reduced(app.wmi, kOsReducedQuery, ItemPass::Mode::Lenient);
     Gather(p, reduced, s);
   }
 

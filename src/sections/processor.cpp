@@ -14,15 +14,6 @@ namespace {
 
 constexpr int kPage = 5;
 
-// Older Windows versions have no L3CacheSize, and a query that names it fails there as a
-// whole: the page then asks again without it.
-constexpr const char* kFullQuery =
-    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, L3CacheSize, Manufacturer, "
-    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
-constexpr const char* kReducedQuery =
-    "Select Architecture, Caption, CurrentClockSpeed, L2CacheSize, Manufacturer, "
-    "MaxClockSpeed, Name, SocketDesignation from Win32_Processor";
-
 struct Page {
   shell::App& app;
   shell::MainWindow& w;
@@ -94,11 +85,11 @@ void ShowProcessor(shell::App& app) {
   EnterPage(w, p.t, kPage);
 
   CpuValues v;
-  ItemPass full(app.wmi, kFullQuery, ItemPass::Mode::Strict);
+  ItemPass full(app.wmi, kCpuFullQuery, ItemPass::Mode::Strict);
   Gather(p, full, v);
   // One retry per visit, without the level-3 cache; what still fails then shows "Unknown".
   if (full.Failed() || ConversionsFail(v)) {
-    ItemPass reduced(app.wmi, kReducedQuery, ItemPass::Mode::Lenient);
+    ItemPass reduced(app.wmi, kCpuReducedQuery, ItemPass::Mode::Lenient);
     Gather(p, reduced, v);
   }
 
