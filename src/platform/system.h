@@ -11,10 +11,20 @@ struct LocalTime {
   int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
 };
 
+struct CalendarDate {
+  int year = 0, month = 0, day = 0;
+  bool operator==(const CalendarDate&) const = default;
+};
+
+struct TimeOfDay {
+  int hour = 0, minute = 0, second = 0;
+  bool operator==(const TimeOfDay&) const = default;
+};
+
 struct SaveDialogRequest {
-  std::uintptr_t owner = 0;   // native window handle of the owner
+  std::uintptr_t owner = 0;  // native window handle of the owner
   std::string title;
-  std::string filter;         // "Name|*.ext|Name|*.ext" pairs joined by '|'
+  std::string filter;  // "Name|*.ext|Name|*.ext" pairs joined by '|'
   std::string defaultName;
   std::string initialFolder;
   std::string defaultExtension;
@@ -29,10 +39,10 @@ struct SaveDialogResult {
 class System {
  public:
   virtual ~System() = default;
-  virtual int ProcessorCount() = 0;                 // GetSystemInfo
-  virtual int MouseButtons() = 0;                   // GetSystemMetrics(SM_CMOUSEBUTTONS)
-  virtual std::uint32_t TickCount() = 0;            // timeGetTime: wraps after 49.7 days
-  virtual std::uint64_t TickCount64() = 0;          // milliseconds since Windows started
+  virtual int ProcessorCount() = 0;         // GetSystemInfo
+  virtual int MouseButtons() = 0;           // GetSystemMetrics(SM_CMOUSEBUTTONS)
+  virtual std::uint32_t TickCount() = 0;    // timeGetTime: wraps after 49.7 days
+  virtual std::uint64_t TickCount64() = 0;  // milliseconds since Windows started
   virtual std::optional<std::string> Environment(const std::string& name) = 0;
   virtual std::optional<std::uint32_t> FileAttributes(const std::string& path) = 0;
   virtual void OpenUrl(std::uintptr_t owner, const std::string& url) = 0;  // ShellExecute "Open"
@@ -40,16 +50,24 @@ class System {
   // the 64-bit view; nullopt when the key or value cannot be read.
   virtual std::optional<std::vector<std::uint8_t>> DigitalProductId() = 0;
   virtual SaveDialogResult SaveDialog(const SaveDialogRequest& request) = 0;
-  // Writes text (UTF-8 inside) as the ANSI code page, replacing what it cannot hold by '?'.
-  virtual bool WriteAnsiFile(const std::string& path, const std::string& utf8) = 0;
-  virtual std::string ShortDateFormat() = 0;  // e.g. "dd/MM/yyyy"
+  // Text (UTF-8 inside) in the ANSI code page, what it cannot hold as '?'; nullopt when the
+  // text cannot be converted at all.
+  virtual std::optional<std::string> ToAnsi(const std::string& utf8) = 0;
+  // Whether the byte opens a double-byte character of the ANSI code page; never on a
+  // single-byte code page.
+  virtual bool IsAnsiLeadByte(unsigned char byte) = 0;
+  // Writes the bytes as they are, replacing the file; false when it cannot be written.
+  virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
+  // The ANSI code page (GetACP); files that declare their code page say this one.
+  virtual unsigned AnsiCodePage() = 0;
+  // A calendar date as the user's short date, in the user's own locale (names, eras and
+  // digits as Windows writes them); nullopt when Windows cannot format the date.
+  virtual std::optional<std::string> ShortDate(const CalendarDate& date) = 0;
+  // A time of day (0..23, 0..59, 0..59) in the user's long time format, with the locale's
+  // own morning and afternoon markers where it uses them; nullopt when Windows cannot.
+  virtual std::optional<std::string> LongTime(const TimeOfDay& time) = 0;
   virtual char DecimalSeparator() = 0;
   virtual LocalTime Now() = 0;
-  // The ANSI code page WriteAnsiFile writes in (GetACP); files that declare their code page
-  // say this one.
-  virtual unsigned AnsiCodePage() { return 1252; }
-  // The user's long time format (LOCALE_STIMEFORMAT), e.g. "HH:mm:ss" or "h:mm:ss tt".
-  virtual std::string LongTimeFormat() { return "HH:mm:ss"; }
 };
 
 }  // namespace hv::platform

@@ -27,9 +27,9 @@ void BeginReport(ReportRun& run) {
   shell::App& app = run.app;
   const platform::LocalTime now = app.system.Now();
   HeadInputs head;
-  head.title = MakeTitleLine(Text(run, 160), kVersion,
-                             TitleTime(app.look.languageName, app.system.LongTimeFormat(), now),
-                             FormatLocalTime(app.system.ShortDateFormat(), now));
+  head.title =
+      MakeTitleLine(Text(run, 160), kVersion, TitleTime(app.look.languageName, app.system, now),
+                    TitleDate(app.system, now));
   head.accent = AccentOf(app.look);
   head.reportName = Text(run, 159);
   head.codePage = app.system.AnsiCodePage();

@@ -186,9 +186,9 @@ void ReportWindow::BSave_Click() {
   const std::string path =
       shell::SaveDialog(app, form, app.text[165], filter, app.text[159], SaveFilterIndex);
   if (path.empty() || SaveFilterIndex < 1 || SaveFilterIndex > 4) return;
-  const ReportOutput& out = texts.Output(static_cast<Format>(SaveFilterIndex));
+  const Format format = static_cast<Format>(SaveFilterIndex);
   // Nothing is shown either way: a file that cannot be written is simply not there.
-  app.system.WriteAnsiFile(path, out.text + "\r\n");
+  WriteReportFile(app.system, path, format, texts.Output(format).text + "\r\n");
 }
 
 // Accept's effects: the outputs are let go and the main window's live refresh runs again,

@@ -24,8 +24,7 @@ void ReportBios(ReportRun& run) {
       slots[i + 1] = sections::ReadText(*item, kProps[i]).value_or("");
   }
   // Only the date counts; the time and the offset of the WMI text are left out.
-  const std::string released =
-      sections::WmiDateText(slots[4], run.app.system.ShortDateFormat()).value_or("");
+  const std::string released = sections::WmiDateText(slots[4], run.app.system).value_or("");
 
   const std::vector<ReportRow> rows{
       {Text(run, 36), ValueOrUnknown(run, slots[1])},

@@ -26,8 +26,7 @@ void ReportGraphicsCard(ReportRun& run) {
   namespace slot = display_slots;
   const std::array<std::string, 12>& slots = run.app.sectionValues;
   const std::string driverDate =
-      sections::WmiDateText(slots[slot::kDriverDate], run.app.system.ShortDateFormat())
-          .value_or("");
+      sections::WmiDateText(slots[slot::kDriverDate], run.app.system).value_or("");
 
   const std::vector<ReportRow> rows{
       {Text(run, 119), ValueOrUnknown(run, slots[slot::kCardName])},

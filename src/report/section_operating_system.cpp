@@ -67,10 +67,7 @@ std::string Or(const ReportRun& run, const std::optional<std::string>& value) {
 
 std::optional<std::string> InstallDate(ReportRun& run, const std::string& installDate) {
   if (installDate.empty()) return std::nullopt;
-  sections::TimeFormat format;
-  format.picture = run.app.system.LongTimeFormat();
-  return sections::InstallationDateText(installDate, Text(run, 80),
-                                        run.app.system.ShortDateFormat(), format);
+  return sections::InstallationDateText(installDate, Text(run, 80), run.app.system);
 }
 
 std::optional<std::string> TotalVirtualMemory(std::int64_t totalMb) {

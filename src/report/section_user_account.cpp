@@ -86,9 +86,7 @@ std::string YesNo(const ReportRun& run, const std::string& flag) {
 // Only the time of day of the last logon is shown, in the user's long time format.
 std::string StartTime(const ReportRun& run, const std::string& lastLogon) {
   if (lastLogon.empty()) return {};
-  sections::TimeFormat format;
-  format.picture = run.app.system.LongTimeFormat();
-  const auto time = sections::WmiTimeText(lastLogon, format);
+  const auto time = sections::WmiTimeText(lastLogon, run.app.system);
   if (!time) return {};
   return sections::FillPlaceholder(Text(run, 54), "(HHMMSS)", *time);
 }

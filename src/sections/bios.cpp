@@ -43,7 +43,7 @@ void ShowBios(shell::App& app) {
   const Firmware f = ReadFirmware(app.wmi);
   // Only the date counts; the time and the offset of the WMI text are left out.
   std::optional<std::string> released;
-  if (f.released) released = WmiDateText(*f.released, app.system.ShortDateFormat());
+  if (f.released) released = WmiDateText(*f.released, app.system);
 
   w.Titulo->SetCaption(t[10 + kPage]);
   HideAll({w.LNoDrive, w.Line1, w.Iaviso, w.Laviso});

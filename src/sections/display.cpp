@@ -83,7 +83,7 @@ void ShowDisplay(shell::App& app) {
   ReadMonitor(app.wmi, s);
   ReadCard(app.wmi, t, s);
   std::optional<std::string> driverDate;
-  if (s.driverDate) driverDate = WmiDateText(*s.driverDate, app.system.ShortDateFormat());
+  if (s.driverDate) driverDate = WmiDateText(*s.driverDate, app.system);
 
   w.Titulo->SetCaption(t[10 + kPage]);
   HideAll({w.LNoDrive, w.Line1, w.Iaviso, w.Laviso});

@@ -58,9 +58,7 @@ std::optional<std::string> ServicePack(const Page& p, const OsValues& s) {
 
 std::optional<std::string> InstallDate(const Page& p, const OsValues& s) {
   if (s.installDate.empty()) return std::nullopt;
-  TimeFormat format;
-  format.picture = p.app.system.LongTimeFormat();
-  return InstallationDateText(s.installDate, p.t[80], p.app.system.ShortDateFormat(), format);
+  return InstallationDateText(s.installDate, p.t[80], p.app.system);
 }
 
 // The service pack and the installation date are converted while the rows are written; on

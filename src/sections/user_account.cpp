@@ -88,9 +88,7 @@ std::optional<std::string> YesNo(const Page& p, const std::string& flag) {
 // row held before: WMI never hands such a value, so nothing truer can be shown.
 std::optional<std::string> LastLogonText(const Page& p, const std::string& lastLogon) {
   if (lastLogon.empty()) return std::nullopt;
-  TimeFormat format;
-  format.picture = p.app.system.LongTimeFormat();
-  const auto time = WmiTimeText(lastLogon, format);
+  const auto time = WmiTimeText(lastLogon, p.app.system);
   if (!time) return std::nullopt;
   return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", *time);
 }

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/system.h"
 #include "platform/variant.h"
 
 namespace hv::sections {
@@ -168,14 +169,8 @@ std::optional<std::string> ServicePackText(const std::string& servicePack,
 
 // ---- WMI date-times -------------------------------------------------------------------------
 
-struct CalendarDate {
-  int year = 0, month = 0, day = 0;
-  bool operator==(const CalendarDate&) const = default;
-};
-struct TimeOfDay {
-  int hour = 0, minute = 0, second = 0;
-  bool operator==(const TimeOfDay&) const = default;
-};
+using platform::CalendarDate;
+using platform::TimeOfDay;
 // The fields of a WMI date-time text (yyyymmddHHMMSS.ffffff+zzz) cut by position, each
 // converted as a whole number; nullopt when a field is missing or not a number.
 struct WmiDate {
@@ -195,27 +190,23 @@ std::optional<CalendarDate> DateSerial(std::int64_t year, std::int64_t month, st
 // which are dropped, and negative parts count back from midnight.
 TimeOfDay TimeSerial(std::int64_t hour, std::int64_t minute, std::int64_t second);
 
-// Windows date and time pictures: d dd ddd dddd M MM MMM MMMM y yy yyyy, h hh H HH m mm s ss
-// t tt, 'quoted' literals. Day and month names are English.
-std::string FormatDate(const CalendarDate& date, const std::string& picture);
-struct TimeFormat {
-  std::string picture = "HH:mm:ss";
-  std::string am = "AM";
-  std::string pm = "PM";
-};
-std::string FormatTime(const TimeOfDay& time, const TimeFormat& format);
+// Hours and minutes as "HH:MM", two digits each (fields 0..99): the fixed clock forms that do
+// not follow the user's locale (a count of minutes, the report title's medium time).
+std::string TwoDigitClock(int hours, int minutes);
 
-// The date rule: the date of a WMI date-time text in the short date picture (BIOS release,
-// driver date); nullopt when empty or when the date cannot be formed.
-std::optional<std::string> WmiDateText(const std::string& text, const std::string& datePicture);
-// The time of day of a WMI date-time text (last logon); nullopt likewise.
-std::optional<std::string> WmiTimeText(const std::string& text, const TimeFormat& format);
+// The finished dates and times are written by Windows in the user's formats (System's
+// ShortDate and LongTime); the rules below only cut, carry and fill in.
+// The date rule: the date of a WMI date-time text as the user's short date (BIOS release,
+// driver date); nullopt when empty, when the date cannot be formed or Windows cannot write it.
+std::optional<std::string> WmiDateText(const std::string& text, platform::System& system);
+// The time of day of a WMI date-time text in the user's long time format (last logon);
+// nullopt likewise.
+std::optional<std::string> WmiTimeText(const std::string& text, platform::System& system);
 // The installation date: dateTimeTemplate ("(DDMMYYYY) a las (HHMMSS) hs.") with the date
 // and the time of the WMI text filled in; nullopt when either cannot be formed.
 std::optional<std::string> InstallationDateText(const std::string& text,
                                                 const std::string& dateTimeTemplate,
-                                                const std::string& datePicture,
-                                                const TimeFormat& timeFormat);
+                                                platform::System& system);
 
 // ---- Code tables ----------------------------------------------------------------------------
 // Looked up by the code's exact text (as gathered, trimmed) unless said otherwise. The

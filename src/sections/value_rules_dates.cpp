@@ -1,18 +1,10 @@
-// WMI date-times: the fields cut by position, dates with carrying, times of day, and the
-// Windows date and time pictures the user's regional settings give.
-#include <array>
-
+// WMI date-times: the fields cut by position, dates with carrying and times of day, handed
+// to Windows to be written in the user's formats.
 #include "sections/value_rules.h"
 
 namespace hv::sections {
 
 namespace {
-
-constexpr std::array<const char*, 12> kMonthNames{"January",   "February", "March",    "April",
-                                                  "May",       "June",     "July",     "August",
-                                                  "September", "October",  "November", "December"};
-constexpr std::array<const char*, 7> kDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                               "Thursday", "Friday", "Saturday"};
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   const std::int64_t q = a / b;
@@ -46,36 +38,6 @@ CalendarDate CivilFromDays(std::int64_t z) {
 std::optional<std::int32_t> Field(const std::string& text, std::size_t from, std::size_t length) {
   const std::string tail = text.substr(CutText(text, from).size());
   return platform::CLng(platform::Variant(CutText(tail, length)));
-}
-
-std::string Padded(std::int64_t n, std::size_t width) {
-  std::string s = std::to_string(n);
-  return s.size() < width ? std::string(width - s.size(), '0') + s : s;
-}
-
-// A picture is runs of one letter ("dd", "MMMM"), quoted literals and other characters.
-// `token` turns a run into text, or gives nullopt when the letter is not a code.
-template <typename TokenFn>
-std::string ApplyPicture(const std::string& picture, TokenFn token) {
-  std::string out;
-  std::size_t i = 0;
-  while (i < picture.size()) {
-    const char c = picture[i];
-    if (c == '\'') {
-      const std::size_t close = picture.find('\'', i + 1);
-      const std::size_t end = close == std::string::npos ? picture.size() : close;
-      if (end == i + 1 && close != std::string::npos) out += '\'';  // '' is a quote
-      out += picture.substr(i + 1, end - i - 1);
-      i = end + 1;
-      continue;
-    }
-    std::size_t run = 1;
-    while (i + run < picture.size() && picture[i + run] == c) ++run;
-    const std::optional<std::string> text = token(c, run);
-    out += text ? *text : picture.substr(i, run);
-    i += run;
-  }
-  return out;
 }
 
 }  // namespace
@@ -116,73 +78,33 @@ TimeOfDay TimeSerial(std::int64_t hour, std::int64_t minute, std::int64_t second
           static_cast<int>(inDay % 60)};
 }
 
-std::string FormatDate(const CalendarDate& date, const std::string& picture) {
-  const std::int64_t weekday = ((DaysFromCivil(date.year, date.month, date.day) % 7) + 11) % 7;
-  const std::size_t month =
-      static_cast<std::size_t>(date.month >= 1 && date.month <= 12 ? date.month - 1 : 0);
-  return ApplyPicture(picture, [&](char c, std::size_t run) -> std::optional<std::string> {
-    const std::string dayName = kDayNames[static_cast<std::size_t>(weekday)];
-    const std::string monthName = kMonthNames[month];
-    switch (c) {
-      case 'd':
-        if (run <= 2) return Padded(date.day, run);
-        return run == 3 ? dayName.substr(0, 3) : dayName;
-      case 'M':
-        if (run <= 2) return Padded(date.month, run);
-        return run == 3 ? monthName.substr(0, 3) : monthName;
-      case 'y':
-        if (run <= 2) return Padded(date.year % 100, run);
-        return Padded(date.year, 4);
-      case 'g':
-        return std::string();  // the era: nothing for the Gregorian calendar
-      default:
-        return std::nullopt;
-    }
-  });
+std::string TwoDigitClock(int hours, int minutes) {
+  const auto two = [](int v) {
+    const int n = v < 0 ? 0 : v % 100;
+    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  };
+  return two(hours) + ":" + two(minutes);
 }
 
-std::string FormatTime(const TimeOfDay& time, const TimeFormat& format) {
-  const int hour12 = time.hour % 12 == 0 ? 12 : time.hour % 12;
-  const std::string& designator = time.hour < 12 ? format.am : format.pm;
-  return ApplyPicture(format.picture, [&](char c, std::size_t run) -> std::optional<std::string> {
-    const std::size_t width = run >= 2 ? 2 : 1;
-    switch (c) {
-      case 'h':
-        return Padded(hour12, width);
-      case 'H':
-        return Padded(time.hour, width);
-      case 'm':
-        return Padded(time.minute, width);
-      case 's':
-        return Padded(time.second, width);
-      case 't':
-        return run == 1 ? CutText(designator, 1) : designator;
-      default:
-        return std::nullopt;
-    }
-  });
-}
-
-std::optional<std::string> WmiDateText(const std::string& text, const std::string& datePicture) {
+std::optional<std::string> WmiDateText(const std::string& text, platform::System& system) {
   const auto fields = WmiDateFields(text);
   if (!fields) return std::nullopt;
   const auto date = DateSerial(fields->year, fields->month, fields->day);
   if (!date) return std::nullopt;
-  return FormatDate(*date, datePicture);
+  return system.ShortDate(*date);
 }
 
-std::optional<std::string> WmiTimeText(const std::string& text, const TimeFormat& format) {
+std::optional<std::string> WmiTimeText(const std::string& text, platform::System& system) {
   const auto fields = WmiTimeFields(text);
   if (!fields) return std::nullopt;
-  return FormatTime(TimeSerial(fields->hour, fields->minute, fields->second), format);
+  return system.LongTime(TimeSerial(fields->hour, fields->minute, fields->second));
 }
 
 std::optional<std::string> InstallationDateText(const std::string& text,
                                                 const std::string& dateTimeTemplate,
-                                                const std::string& datePicture,
-                                                const TimeFormat& timeFormat) {
-  const auto date = WmiDateText(text, datePicture);
-  const auto time = WmiTimeText(text, timeFormat);
+                                                platform::System& system) {
+  const auto date = WmiDateText(text, system);
+  const auto time = WmiTimeText(text, system);
   if (!date || !time) return std::nullopt;
   return FillPlaceholders(dateTimeTemplate, {{"(DDMMYYYY)", *date}, {"(HHMMSS)", *time}});
 }

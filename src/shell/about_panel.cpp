@@ -35,7 +35,7 @@ void MainWindow::Informacion_Click() {
   LockMenu();
   ClearPage();
   Titulo->SetCaption(app.text[8]);
-  const std::string date = sections::FormatDate(kBuildDate, app.system.ShortDateFormat());
+  const std::string date = app.system.ShortDate(kBuildDate).value_or("");
   PlaceAfter(LTInfo1, LInfo1, app.text[107] + " ",
              std::string(report::kVersion) + " (" + date + ")");
   PlaceAfter(LTInfo2, LInfo2, app.text[183] + " ", kAuthorName);

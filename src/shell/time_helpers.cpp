@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "sections/value_rules.h"
 #include "shell/app.h"
 
 namespace hv::shell {
@@ -37,7 +38,7 @@ int DivideBy24(std::array<std::uint8_t, kKeyBytes>& number) {
 
 }  // namespace
 
-std::string UpTimeText(std::uint64_t ms, const sections::TimeFormat& format, ClockParts* parts) {
+ClockParts UpTimeParts(std::uint64_t ms) {
   std::uint64_t s = ms / 1000;
   ClockParts p;
   p.days = static_cast<std::int64_t>(s / kSecondsPerDay);
@@ -46,14 +47,13 @@ std::string UpTimeText(std::uint64_t ms, const sections::TimeFormat& format, Clo
   s %= 3600;
   p.minutes = static_cast<std::int32_t>(s / 60);
   p.seconds = static_cast<std::int32_t>(s % 60);
-  if (parts) *parts = p;
-  return sections::FormatTime({p.hours, p.minutes, p.seconds}, format);
+  return p;
 }
 
 std::string UpTime(App& app, ClockParts* parts) {
-  sections::TimeFormat format;
-  format.picture = app.system.LongTimeFormat();
-  return UpTimeText(app.system.TickCount64(), format, parts);
+  const ClockParts p = UpTimeParts(app.system.TickCount64());
+  if (parts) *parts = p;
+  return app.system.LongTime({p.hours, p.minutes, p.seconds}).value_or("");
 }
 
 std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts) {
@@ -68,9 +68,8 @@ std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts
   p.seconds = s % 60;
   if (parts) *parts = p;
   if (!FitsPart(p.hours) || !FitsPart(p.minutes) || !FitsPart(p.seconds)) return std::nullopt;
-  sections::TimeFormat format;
-  format.picture = "HH:mm";
-  return sections::FormatTime(sections::TimeSerial(p.hours, p.minutes, p.seconds), format);
+  const sections::TimeOfDay time = sections::TimeSerial(p.hours, p.minutes, p.seconds);
+  return sections::TwoDigitClock(time.hour, time.minute);
 }
 
 std::string DecodeProductKey(const std::vector<std::uint8_t>& digitalProductId) {

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "platform/system.h"
-#include "sections/value_rules.h"
 
 namespace hv::shell {
 
@@ -19,11 +18,11 @@ struct ClockParts {
   std::int32_t hours = 0, minutes = 0, seconds = 0;
 };
 
-// Milliseconds since start-up as a time of day in the user's long time format.
-std::string UpTimeText(std::uint64_t ms, const sections::TimeFormat& format,
-                       ClockParts* parts = nullptr);
-// The time since Windows started, from the 64-bit tick count: it keeps counting past the
-// 24.9 and 49.7 days at which a 32-bit millisecond count turns negative or wraps.
+// Milliseconds since start-up cut into whole days and the time of day that remains.
+ClockParts UpTimeParts(std::uint64_t ms);
+// The time since Windows started as a time of day in the user's long time format, days
+// dropped; "" when Windows cannot write it. From the 64-bit tick count: it keeps counting
+// past the 24.9 and 49.7 days at which a 32-bit millisecond count turns negative or wraps.
 std::string UpTime(App& app, ClockParts* parts = nullptr);
 
 // A count of minutes as "HH:mm" on the 24-hour clock, days dropped; a negative count goes

@@ -43,6 +43,48 @@ std::optional<std::string> LocaleText(LCTYPE type) {
   return Narrow(std::wstring(text));
 }
 
+// A date Windows can hold: it refuses the rest itself, but a part outside 16 bits would be
+// cut to another valid date on the way into the structure.
+std::optional<SYSTEMTIME> DateOf(const platform::CalendarDate& date) {
+  if (date.year < 1 || date.year > 30827 || date.month < 1 || date.month > 12 || date.day < 1 ||
+      date.day > 31) {
+    return std::nullopt;
+  }
+  SYSTEMTIME t{};
+  t.wYear = static_cast<WORD>(date.year);
+  t.wMonth = static_cast<WORD>(date.month);
+  t.wDay = static_cast<WORD>(date.day);
+  return t;
+}
+
+std::optional<SYSTEMTIME> TimeOf(const platform::TimeOfDay& time) {
+  if (time.hour < 0 || time.hour > 23 || time.minute < 0 || time.minute > 59 || time.second < 0 ||
+      time.second > 59) {
+    return std::nullopt;
+  }
+  // The date part is not shown, but the structure must hold a valid one.
+  SYSTEMTIME t{};
+  t.wYear = 2000;
+  t.wMonth = 1;
+  t.wDay = 1;
+  t.wHour = static_cast<WORD>(time.hour);
+  t.wMinute = static_cast<WORD>(time.minute);
+  t.wSecond = static_cast<WORD>(time.second);
+  return t;
+}
+
+// The text of a GetDateFormatEx-style call: asked for its size first, then written.
+template <typename FormatFn>
+std::optional<std::string> Formatted(FormatFn format) {
+  const int size = format(nullptr, 0);
+  if (size <= 1) return std::nullopt;  // failed, or an empty text
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  const int got = format(text.data(), size);
+  if (got <= 0 || got > size) return std::nullopt;
+  text.resize(static_cast<std::size_t>(got - 1));  // less the NUL
+  return Narrow(text);
+}
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -70,7 +112,7 @@ std::wstring DialogFilter(const std::string& filter) {
   return list;
 }
 
-std::optional<std::string> ToAnsi(const std::string& utf8) {
+std::optional<std::string> SystemWin32::ToAnsi(const std::string& utf8) {
   const std::wstring wide = Widen(utf8);
   if (wide.empty()) return std::string();
   if (wide.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
@@ -180,24 +222,36 @@ platform::SaveDialogResult SystemWin32::SaveDialog(const platform::SaveDialogReq
   return result;
 }
 
-bool SystemWin32::WriteAnsiFile(const std::string& path, const std::string& utf8) {
-  const std::optional<std::string> ansi = ToAnsi(utf8);
-  if (!ansi || path.empty()) return false;
+bool SystemWin32::IsAnsiLeadByte(unsigned char byte) {
+  return ::IsDBCSLeadByteEx(CP_ACP, byte) != FALSE;
+}
+
+bool SystemWin32::WriteFileBytes(const std::string& path, const std::string& bytes) {
+  if (path.empty()) return false;
   HANDLE raw = ::CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
   // CreateFileW fails with INVALID_HANDLE_VALUE, not the null the handle owner treats as empty.
   if (raw == INVALID_HANDLE_VALUE) return false;
   const KernelHandle file(raw);
-  return WriteAll(file.get(), *ansi);
+  return WriteAll(file.get(), bytes);
 }
 
-std::string SystemWin32::ShortDateFormat() {
-  // The invariant locale's short date, should the user's locale not answer.
-  return LocaleText(LOCALE_SSHORTDATE).value_or("MM/dd/yyyy");
+std::optional<std::string> SystemWin32::ShortDate(const platform::CalendarDate& date) {
+  const std::optional<SYSTEMTIME> when = DateOf(date);
+  if (!when) return std::nullopt;
+  return Formatted([&](wchar_t* buffer, int size) {
+    return ::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &*when, nullptr, buffer,
+                             size, nullptr);
+  });
 }
 
-std::string SystemWin32::LongTimeFormat() {
-  return LocaleText(LOCALE_STIMEFORMAT).value_or("HH:mm:ss");
+std::optional<std::string> SystemWin32::LongTime(const platform::TimeOfDay& time) {
+  const std::optional<SYSTEMTIME> when = TimeOf(time);
+  if (!when) return std::nullopt;
+  // No flags and no picture: the user's long time format, markers and all.
+  return Formatted([&](wchar_t* buffer, int size) {
+    return ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &*when, nullptr, buffer, size);
+  });
 }
 
 unsigned SystemWin32::AnsiCodePage() { return ::GetACP(); }

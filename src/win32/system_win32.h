@@ -20,20 +20,18 @@ class SystemWin32 : public platform::System {
   void OpenUrl(std::uintptr_t owner, const std::string& url) override;
   std::optional<std::vector<std::uint8_t>> DigitalProductId() override;
   platform::SaveDialogResult SaveDialog(const platform::SaveDialogRequest& request) override;
-  bool WriteAnsiFile(const std::string& path, const std::string& utf8) override;
-  std::string ShortDateFormat() override;
+  std::optional<std::string> ToAnsi(const std::string& utf8) override;
+  bool IsAnsiLeadByte(unsigned char byte) override;
+  bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
+  unsigned AnsiCodePage() override;
+  std::optional<std::string> ShortDate(const platform::CalendarDate& date) override;
+  std::optional<std::string> LongTime(const platform::TimeOfDay& time) override;
   char DecimalSeparator() override;
   platform::LocalTime Now() override;
-  unsigned AnsiCodePage() override;
-  std::string LongTimeFormat() override;
 };
 
 // The save dialog's filter list: "Name|*.ext|" pairs with every '|' turned into NUL and the
 // list ending in the double NUL the dialog looks for, whether or not the text ended in '|'.
 std::wstring DialogFilter(const std::string& filter);
-
-// The ANSI code page bytes of UTF-8 text, '?' for what the code page cannot hold; nullopt
-// when the conversion fails.
-std::optional<std::string> ToAnsi(const std::string& utf8);
 
 }  // namespace hv::win32

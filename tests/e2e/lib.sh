@@ -101,6 +101,17 @@ reg_names() {
     awk '$2 ~ /^REG_/ { print $1 }'
 }
 
+# What `wine wmic ARGS` prints, as UTF-8 without CRs, heading included. Under load wmic now
+# and then answers with nothing at all; it is asked again, three times at most.
+wmic_text() {
+  local out try
+  for try in 1 2 3; do
+    out=$(wine wmic "$@" </dev/null 2>/dev/null | iconv -f UTF-16 -t UTF-8 2>/dev/null | tr -d '\r')
+    [ "$(printf '%s\n' "$out" | sed -n '2,$p' | tr -d ' \n')" != "" ] && break
+  done
+  printf '%s\n' "$out"
+}
+
 harvala_start() {
   (cd "$E2E_OUT" && exec wine "$E2E_EXE" </dev/null >/dev/null 2>&1) &
   HARVALA_PID=$!

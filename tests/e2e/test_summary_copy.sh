@@ -8,8 +8,7 @@ e2e_begin
 
 # One property of a WMI class as Wine's wmic reports it (UTF-16 output, header line first).
 wmic_values() {
-  wine wmic "$@" </dev/null 2>/dev/null | iconv -f UTF-16 -t UTF-8 2>/dev/null | tr -d '\r' |
-    tail -n +2 | sed 's/ *$//; /^$/d'
+  wmic_text "$@" | tail -n +2 | sed 's/ *$//; /^$/d'
 }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Chooses "Copy all" in the open copy menu by the keyboard: Down Down lands on it whether

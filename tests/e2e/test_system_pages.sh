@@ -7,8 +7,7 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin
 
 wmic_values() {
-  wine wmic "$@" </dev/null 2>/dev/null | iconv -f UTF-16 -t UTF-8 2>/dev/null | tr -d '\r' |
-    tail -n +2 | sed 's/^ *//; s/ *$//; /^$/d'
+  wmic_text "$@" | tail -n +2 | sed 's/^ *//; s/ *$//; /^$/d'
 }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # First letter upper case, the rest lower case.

@@ -280,13 +280,37 @@ void CheckFiles(w32::SystemWin32& system) {
       {"bad \xFF byte", "bad ? byte"},
   };
   for (const Case& c : cases) {
-    Check(system.WriteAnsiFile(path, c.utf8) && FileBytes(path) == c.ansi,
-          "WriteAnsiFile writes cp1252 for \"" + c.utf8 + "\"");
+    const auto ansi = system.ToAnsi(c.utf8);
+    Check(ansi && system.WriteFileBytes(path, *ansi) && FileBytes(path) == c.ansi,
+          "ToAnsi and WriteFileBytes write cp1252 for \"" + c.utf8 + "\"");
   }
   ::DeleteFileW(w32::Widen(path).c_str());
-  Check(!system.WriteAnsiFile("C:\\no\\such\\folder\\report.txt", "x"),
-        "WriteAnsiFile fails in a missing folder");
-  Check(!system.WriteAnsiFile("", "x"), "WriteAnsiFile fails for an empty path");
+  Check(!system.WriteFileBytes("C:\\no\\such\\folder\\report.txt", "x"),
+        "WriteFileBytes fails in a missing folder");
+  Check(!system.WriteFileBytes("", "x"), "WriteFileBytes fails for an empty path");
+  bool anyLead = false;
+  for (int b = 0; b < 256; ++b)
+    anyLead = anyLead || system.IsAnsiLeadByte(static_cast<unsigned char>(b));
+  Check(!anyLead, "no lead bytes in cp1252");
+}
+
+// Windows writes the dates and times; what the user's locale makes of them is checked end to
+// end, here only what holds in any locale.
+void CheckDatesAndTimes(w32::SystemWin32& system) {
+  const auto date = system.ShortDate({2012, 8, 6});
+  Check(date && date->find("12") != std::string::npos,
+        "ShortDate of 2012-08-06: " + date.value_or("none"));
+  Check(!system.ShortDate({2012, 2, 30}), "ShortDate refuses 30 February");
+  Check(!system.ShortDate({2012, 13, 1}) && !system.ShortDate({70000, 1, 1}),
+        "ShortDate refuses parts out of range");
+  const auto early = system.ShortDate({1500, 1, 1});
+  Check(!early, "ShortDate refuses a date before 1601: " + early.value_or("none"));
+  const auto time = system.LongTime({13, 5, 9});
+  Check(time && time->find("05") != std::string::npos && time->find("09") != std::string::npos,
+        "LongTime of 13:05:09: " + time.value_or("none"));
+  Check(
+      !system.LongTime({24, 0, 0}) && !system.LongTime({0, 60, 0}) && !system.LongTime({0, 0, -1}),
+      "LongTime refuses parts out of range");
 }
 
 void CheckSystem(w32::SystemWin32& system) {
@@ -304,8 +328,6 @@ void CheckSystem(w32::SystemWin32& system) {
   const auto windows = system.FileAttributes("C:\\windows");
   Check(windows && (*windows & FILE_ATTRIBUTE_DIRECTORY), "FileAttributes of a folder");
   Check(!system.FileAttributes("C:\\no\\such\\file"), "FileAttributes of a missing file");
-  Check(!system.ShortDateFormat().empty(), "ShortDateFormat");
-  Check(!system.LongTimeFormat().empty(), "LongTimeFormat");
   Check(system.AnsiCodePage() == 1252, "the ANSI code page here is 1252");
   const char separator = system.DecimalSeparator();
   Check(separator > ' ' && separator < 0x7F, "DecimalSeparator is printable ASCII");
@@ -351,6 +373,7 @@ int main() {
     CheckUnsignedMapping();
     CheckRegistry();
     CheckFiles(system);
+    CheckDatesAndTimes(system);
     CheckSystem(system);
     CheckDialogFilter();
     CheckAssets();

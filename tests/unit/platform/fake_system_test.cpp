@@ -30,22 +30,65 @@ class FakeSystemFileTest : public ::testing::Test {
   FakeSystem system;
 };
 
-TEST_F(FakeSystemFileTest, WritesTheFileInWindows1252AndReplacesIt) {
+TEST_F(FakeSystemFileTest, WritesTheBytesAndReplacesTheFile) {
   const auto path = (dir_ / "report.txt").string();
-  ASSERT_TRUE(system.WriteAnsiFile(path, "a much longer first version of the file"));
-  ASSERT_TRUE(system.WriteAnsiFile(path, "Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD\r\n"));
-  EXPECT_EQ(ReadFile(path), "Caf\xE9 \x80 ?\r\n");
+  ASSERT_TRUE(system.WriteFileBytes(path, "a much longer first version of the file"));
+  ASSERT_TRUE(system.WriteFileBytes(path, std::string("Caf\xE9\0\r\n", 7)));
+  EXPECT_EQ(ReadFile(path), std::string("Caf\xE9\0\r\n", 7));
   EXPECT_EQ(system.writtenFiles, (std::vector<std::string>{path, path}));
 }
 
 TEST_F(FakeSystemFileTest, ReportsFilesItCannotWrite) {
-  EXPECT_FALSE(system.WriteAnsiFile((dir_ / "no such folder" / "r.txt").string(), "x"));
-  EXPECT_FALSE(system.WriteAnsiFile(dir_.string(), "x"));  // a folder, not a file
-  EXPECT_FALSE(system.WriteAnsiFile("", "x"));
+  EXPECT_FALSE(system.WriteFileBytes((dir_ / "no such folder" / "r.txt").string(), "x"));
+  EXPECT_FALSE(system.WriteFileBytes(dir_.string(), "x"));  // a folder, not a file
+  EXPECT_FALSE(system.WriteFileBytes("", "x"));
   system.failFileWrites = true;
-  EXPECT_FALSE(system.WriteAnsiFile((dir_ / "r.txt").string(), "x"));
+  EXPECT_FALSE(system.WriteFileBytes((dir_ / "r.txt").string(), "x"));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "r.txt"));
   EXPECT_TRUE(system.writtenFiles.empty());
+}
+
+TEST(FakeSystemTest, AnsiCodePages) {
+  FakeSystem system;
+  EXPECT_EQ(system.ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"), "Caf\xE9 \x80 ?");
+  for (int b = 0; b < 256; ++b) EXPECT_FALSE(system.IsAnsiLeadByte(static_cast<unsigned char>(b)));
+  system.ansiCodePage = 932;
+  // "ソ", "＋", "±" and a character the sample lacks.
+  EXPECT_EQ(system.ToAnsi("\xE3\x82\xBD\xEF\xBC\x8B\xC2\xB1\xC3\xA9!"),
+            "\x83\x5C\x81\x7B\x81\x7D?!");
+  EXPECT_TRUE(system.IsAnsiLeadByte(0x81));
+  EXPECT_TRUE(system.IsAnsiLeadByte(0xE0));
+  EXPECT_FALSE(system.IsAnsiLeadByte(0x5C));
+  EXPECT_FALSE(system.IsAnsiLeadByte(0xA5));
+}
+
+TEST(FakeSystemTest, WritesDatesAndTimesInItsPictures) {
+  FakeSystem system;
+  const platform::CalendarDate date{2014, 3, 9};
+  const std::pair<const char*, const char*> dates[] = {
+      {"dd/MM/yyyy", "09/03/2014"},      {"M/d/yy", "3/9/14"},
+      {"dddd d MMMM", "Sunday 9 March"}, {"ddd, MMM d", "Sun, Mar 9"},
+      {"d 'de' MMMM", "9 de March"},     {"'unclosed", "unclosed"},
+  };
+  for (const auto& [picture, text] : dates) {
+    system.shortDateFormat = picture;
+    EXPECT_EQ(system.ShortDate(date), text) << picture;
+  }
+  EXPECT_EQ(system.ShortDate({1600, 12, 31}), std::nullopt);
+  EXPECT_EQ(system.ShortDate({2014, 13, 1}), std::nullopt);
+
+  const std::pair<const char*, const char*> times[] = {
+      {"HH:mm:ss", "00:05:07"},
+      {"H:m:s", "0:5:7"},
+      {"hh:mm:ss tt", "12:05:07 a. m."},
+      {"h:mm t", "12:05 a"},
+  };
+  system.amMarker = "a. m.";
+  for (const auto& [picture, text] : times) {
+    system.longTimeFormat = picture;
+    EXPECT_EQ(system.LongTime({0, 5, 7}), text) << picture;
+  }
+  EXPECT_EQ(system.LongTime({24, 0, 0}), std::nullopt);
 }
 
 TEST(FakeSystemTest, AnswersFromItsFieldsAndLogsRequests) {

@@ -1,47 +1,38 @@
-// The title line's time and date in the user's formats.
+// The title line's time and date.
 #include "report/clock_texts.h"
 
 #include <gtest/gtest.h>
 
+#include "support/fake_system.h"
+
 namespace hv::report {
 namespace {
 
-TEST(ClockTexts, PictureFormats) {
-  const platform::LocalTime t{2014, 3, 9, 14, 5, 7};
-  const platform::LocalTime midnight{2009, 12, 31, 0, 0, 0};
+TEST(ClockTexts, MediumTimeIsTwelveHourWithAmPm) {
   struct Case {
-    const char* picture;
-    platform::LocalTime when;
+    int hour, minute;
     const char* text;
   };
-  const Case cases[] = {
-      {"dd/MM/yyyy", t, "09/03/2014"},
-      {"d/M/yy", t, "9/3/14"},
-      {"M/d/yyyy", t, "3/9/2014"},
-      {"yyyy-MM-dd", t, "2014-03-09"},
-      {"dd.MM.yyyy", midnight, "31.12.2009"},
-      {"dddd d MMMM yyyy", t, "Sunday 9 March 2014"},
-      {"ddd, MMM d", t, "Sun, Mar 9"},
-      {"HH:mm:ss", t, "14:05:07"},
-      {"H:mm:ss", midnight, "0:00:00"},
-      {"h:mm:ss tt", t, "2:05:07 PM"},
-      {"hh:mm tt", midnight, "12:00 AM"},
-      {"'day' d", t, "day 9"},
-      {"'unclosed", t, "unclosed"},
-      // Out-of-range fields still give text, never a crash.
-      {"dddd MMM yy", {-20, -20, -3, 0, 0, 0}, "00 00 00"},
-      {"ddd MMMM", {2014, 13, 40, 0, 0, 0}, "40 13"},
-      {"", t, ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FormatLocalTime(c.picture, c.when), c.text) << c.picture;
+  const Case cases[] = {{0, 0, "12:00 AM"},  {9, 30, "09:30 AM"}, {11, 59, "11:59 AM"},
+                        {12, 0, "12:00 PM"}, {21, 5, "09:05 PM"}, {23, 59, "11:59 PM"}};
+  for (const Case& c : cases)
+    EXPECT_EQ(MediumTime({2014, 3, 9, c.hour, c.minute, 30}), c.text) << c.hour;
 }
 
-TEST(ClockTexts, TitleTimeByLanguage) {
-  const platform::LocalTime t{2014, 3, 9, 21, 5, 30};
-  EXPECT_EQ(TitleTime("Spanish", "H:mm:ss", t), "21:05:30 hs.");
-  EXPECT_EQ(TitleTime("English", "H:mm:ss", t), "09:05 PM");
-  EXPECT_EQ(TitleTime("Dutch", "HH:mm:ss", t), "09:05 PM");
-  EXPECT_EQ(MediumTime({2014, 3, 9, 9, 30, 0}), "09:30 AM");
+// Only the Spanish title follows the user's long time, as Windows writes it; the date is the
+// user's short date in every language.
+TEST(ClockTexts, TitleTimeAndDateByLanguage) {
+  test::FakeSystem system;
+  system.longTimeFormat = "hh:mm:ss tt";
+  system.amMarker = "a. m.";
+  system.pmMarker = "p. m.";
+  system.shortDateFormat = "dd-MMM-yyyy";
+  const platform::LocalTime t{2026, 12, 9, 0, 49, 33};
+  EXPECT_EQ(TitleTime("Spanish", system, t), "12:49:33 a. m. hs.");
+  EXPECT_EQ(TitleTime("English", system, t), "12:49 AM");
+  EXPECT_EQ(TitleTime("Dutch", system, t), "12:49 AM");
+  EXPECT_EQ(TitleDate(system, t), "09-Dec-2026");
+  EXPECT_EQ(TitleDate(system, {1500, 1, 1, 0, 0, 0}), "");  // a date Windows will not write
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
 
 #include "sections/value_rules.h"
+#include "support/fake_system.h"
 
 namespace hv::sections {
 namespace {
@@ -11,7 +13,9 @@ using std::nullopt;
 
 std::optional<std::string> Iso(std::optional<CalendarDate> d) {
   if (!d) return nullopt;
-  return FormatDate(*d, "yyyy-MM-dd");
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", d->year, d->month, d->day);
+  return std::string(text);
 }
 
 TEST(DateRules, DateSerialCarriesMonthsAndDays) {
@@ -62,50 +66,43 @@ TEST(DateRules, WmiFieldsByPosition) {
     EXPECT_FALSE(WmiTimeFields(bad)) << bad;
 }
 
-TEST(DateRules, PicturesOfTheRegionalSettings) {
-  const CalendarDate date{2012, 3, 5};
-  const std::pair<std::string, std::string> dates[] = {
-      {"dd/MM/yyyy", "05/03/2012"},
-      {"M/d/yyyy", "3/5/2012"},
-      {"d.M.yy", "5.3.12"},
-      {"dd-MMM-yy", "05-Mar-12"},
-      {"dddd d MMMM", "Monday 5 March"},
-      {"d 'de' MMMM", "5 de March"},
-      {"dd''MM", "05'03"},
-      {"gg yyyy", " 2012"},
-      {"'open", "open"},
+// The rules cut and carry; Windows writes the result in the user's formats.
+TEST(DateRules, WmiDatesAndTimesAsRowTexts) {
+  test::FakeSystem system;
+  const std::pair<const char*, std::optional<std::string>> dates[] = {
+      {"20110415000000.000000+000", "15/04/2011"},
+      {"20110000000000.000000+000", "30/11/2010"},
+      {"20111301", "01/01/2012"},
+      {"00000000000000.000000+000", nullopt},
+      {"**************.******+***", nullopt},
+      {"", nullopt},
+      // A date the rules can form but Windows will not write.
+      {"15000101000000.000000+000", nullopt},
   };
-  for (const auto& [picture, text] : dates) EXPECT_EQ(FormatDate(date, picture), text) << picture;
+  for (const auto& [text, shown] : dates) EXPECT_EQ(WmiDateText(text, system), shown) << text;
 
-  const std::pair<TimeFormat, std::string> times[] = {
-      {{"HH:mm:ss", "AM", "PM"}, "08:05:09"},
-      {{"h:mm:ss tt", "AM", "PM"}, "8:05:09 AM"},
-      {{"hh:mm t", "a.m.", "p.m."}, "08:05 a"},
-      {{"H:m:s", "", ""}, "8:5:9"},
-  };
-  for (const auto& [format, text] : times)
-    EXPECT_EQ(FormatTime({8, 5, 9}, format), text) << format.picture;
-  EXPECT_EQ(FormatTime({0, 0, 59}, {"hh:mm:ss tt", "AM", "PM"}), "12:00:59 AM");
-  EXPECT_EQ(FormatTime({13, 0, 0}, {"h tt", "AM", "PM"}), "1 PM");
+  system.shortDateFormat = "dd-MMM-yyyy";
+  EXPECT_EQ(WmiDateText("20261209", system), "09-Dec-2026");
+  system.longTimeFormat = "hh:mm:ss tt";
+  system.amMarker = "a. m.";
+  system.pmMarker = "p. m.";
+  EXPECT_EQ(WmiTimeText("20120315003015.000000+060", system), "12:30:15 a. m.");
+  EXPECT_EQ(WmiTimeText("20120315253015.000000+060", system), "01:30:15 a. m.");  // carried
+  EXPECT_EQ(WmiTimeText("2012031509", system), nullopt);
+
+  system.shortDateFormat = "dd/MM/yyyy";
+  system.longTimeFormat = "HH:mm:ss";
+  EXPECT_EQ(
+      InstallationDateText("20120315102345.000000-180", "(DDMMYYYY) a las (HHMMSS) hs.", system),
+      "15/03/2012 a las 10:23:45 hs.");
+  EXPECT_EQ(InstallationDateText("20120315", "(DDMMYYYY) (HHMMSS)", system), nullopt);
+  EXPECT_EQ(InstallationDateText("15000315102345", "(DDMMYYYY) (HHMMSS)", system), nullopt);
 }
 
-TEST(DateRules, WmiDatesAndTimesAsRowTexts) {
-  EXPECT_EQ(WmiDateText("20110415000000.000000+000", "dd/MM/yyyy"), "15/04/2011");
-  EXPECT_EQ(WmiDateText("20110000000000.000000+000", "dd/MM/yyyy"), "30/11/2010");
-  EXPECT_EQ(WmiDateText("20111301", "M/d/yyyy"), "1/1/2012");
-  EXPECT_EQ(WmiDateText("00000000000000.000000+000", "dd/MM/yyyy"), nullopt);
-  EXPECT_EQ(WmiDateText("**************.******+***", "dd/MM/yyyy"), nullopt);
-  EXPECT_EQ(WmiDateText("", "dd/MM/yyyy"), nullopt);
-
-  const TimeFormat longTime{"HH:mm:ss", "AM", "PM"};
-  EXPECT_EQ(WmiTimeText("20120315093015.000000+060", longTime), "09:30:15");
-  EXPECT_EQ(WmiTimeText("2012031509", longTime), nullopt);
-
-  EXPECT_EQ(InstallationDateText("20120315102345.000000-180", "(DDMMYYYY) a las (HHMMSS) hs.",
-                                 "dd/MM/yyyy", longTime),
-            "15/03/2012 a las 10:23:45 hs.");
-  EXPECT_EQ(InstallationDateText("20120315", "(DDMMYYYY) (HHMMSS)", "dd/MM/yyyy", longTime),
-            nullopt);
+TEST(DateRules, TwoDigitClock) {
+  EXPECT_EQ(TwoDigitClock(0, 0), "00:00");
+  EXPECT_EQ(TwoDigitClock(9, 5), "09:05");
+  EXPECT_EQ(TwoDigitClock(23, 59), "23:59");
 }
 
 }  // namespace

@@ -20,12 +20,6 @@ constexpr std::uint64_t kMinute = 60 * kSecond;
 constexpr std::uint64_t kHour = 60 * kMinute;
 constexpr std::uint64_t kDay = 24 * kHour;
 
-sections::TimeFormat Format(const char* picture) {
-  sections::TimeFormat f;
-  f.picture = picture;
-  return f;
-}
-
 TEST(UpTime, DaysAreKeptApartAndTheRestShownAsATimeOfDay) {
   struct Case {
     std::uint64_t ms;
@@ -44,9 +38,13 @@ TEST(UpTime, DaysAreKeptApartAndTheRestShownAsATimeOfDay) {
       {400 * kDay + kHour, "HH:mm:ss", "01:00:00", 400},
   };
   for (const Case& c : cases) {
+    AppFixture f;
+    f.system.tickCount64 = c.ms;
+    f.system.longTimeFormat = c.picture;
     ClockParts parts;
-    EXPECT_EQ(UpTimeText(c.ms, Format(c.picture), &parts), c.text) << c.ms;
+    EXPECT_EQ(UpTime(f.App(), &parts), c.text) << c.ms;
     EXPECT_EQ(parts.days, c.days) << c.ms;
+    EXPECT_EQ(UpTimeParts(c.ms).days, c.days) << c.ms;
   }
 }
 
@@ -60,6 +58,11 @@ TEST(UpTime, ReadsTheSixtyFourBitClockInTheUsersFormat) {
   EXPECT_EQ(parts.hours, 17);
   EXPECT_EQ(parts.minutes, 2);
   EXPECT_EQ(parts.seconds, 48);
+  // The locale's own markers, as Windows writes them.
+  f.system.longTimeFormat = "hh:mm:ss tt";
+  f.system.amMarker = "vorm.";
+  f.system.pmMarker = "nachm.";
+  EXPECT_EQ(UpTime(f.App()), "05:02:48 nachm.");
 }
 
 TEST(MinutesToTime, ShortTimeOnTheTwentyFourHourClockDaysDropped) {

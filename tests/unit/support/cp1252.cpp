@@ -43,7 +43,73 @@ std::optional<char32_t> Decode(std::string_view s, std::size_t& i) {
   return cp;
 }
 
+struct DoubleByte {
+  char32_t cp;
+  unsigned char lead, trail;
+};
+constexpr DoubleByte kCp932Sample[] = {{0x30BD, 0x83, 0x5C},
+                                       {0x8868, 0x95, 0x5C},
+                                       {0xFF0B, 0x81, 0x7B},
+                                       {0x00B1, 0x81, 0x7D},
+                                       {0x30FC, 0x81, 0x5B}};
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
 }  // namespace
+
+std::string Utf8ToCp932Sample(std::string_view utf8) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const auto cp = Decode(utf8, i);
+    if (cp && *cp < 0x80) {
+      out += static_cast<char>(*cp);
+      continue;
+    }
+    const DoubleByte* known = nullptr;
+    for (const DoubleByte& d : kCp932Sample)
+      if (cp && d.cp == *cp) known = &d;
+    if (!known) {
+      out += '?';
+      continue;
+    }
+    out += static_cast<char>(known->lead);
+    out += static_cast<char>(known->trail);
+  }
+  return out;
+}
+
+bool IsCp932LeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::string Cp932SampleToUtf8(std::string_view bytes) {
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (!IsCp932LeadByte(lead)) {
+      AppendUtf8(out, lead);
+      continue;
+    }
+    const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[++i]) : 0;
+    char32_t cp = 0xFFFD;
+    for (const DoubleByte& d : kCp932Sample)
+      if (d.lead == lead && d.trail == trail) cp = d.cp;
+    AppendUtf8(out, cp);
+  }
+  return out;
+}
 
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;

@@ -8,4 +8,13 @@ namespace hv::test {
 
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// A double-byte code page in small: ASCII and a handful of characters of code page 932 whose
+// second byte is a character RTF gives a meaning to ("ソ" 83 5C, "表" 95 5C, "＋" 81 7B,
+// "±" 81 7D, "ー" 81 5B); every other character becomes '?'.
+std::string Utf8ToCp932Sample(std::string_view utf8);
+// Whether a byte opens a double-byte character in code page 932.
+bool IsCp932LeadByte(unsigned char byte);
+// The sample's bytes back to UTF-8; a pair it does not know becomes U+FFFD.
+std::string Cp932SampleToUtf8(std::string_view bytes);
+
 }  // namespace hv::test

@@ -27,14 +27,18 @@ class FakeSystem : public platform::System {
   std::optional<std::vector<std::uint8_t>> DigitalProductId() override { return productId; }
   // Logs the request, then answers with saveDialogHandler when set, else saveResult.
   platform::SaveDialogResult SaveDialog(const platform::SaveDialogRequest& request) override;
-  // Really writes the file, converted to Windows-1252; false when it cannot be written or
-  // failFileWrites is on.
-  bool WriteAnsiFile(const std::string& path, const std::string& utf8) override;
-  std::string ShortDateFormat() override { return shortDateFormat; }
+  // Windows-1252, or with ansiCodePage 932 a few double-byte characters of that code page.
+  std::optional<std::string> ToAnsi(const std::string& utf8) override;
+  bool IsAnsiLeadByte(unsigned char byte) override;
+  // Really writes the file; false when it cannot be written or failFileWrites is on.
+  bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
+  unsigned AnsiCodePage() override { return ansiCodePage; }
+  // A stand-in for Windows' formatting: the pictures below with English names, and like
+  // Windows no date before 1601.
+  std::optional<std::string> ShortDate(const platform::CalendarDate& date) override;
+  std::optional<std::string> LongTime(const platform::TimeOfDay& time) override;
   char DecimalSeparator() override { return decimalSeparator; }
   platform::LocalTime Now() override { return now; }
-  unsigned AnsiCodePage() override { return ansiCodePage; }
-  std::string LongTimeFormat() override { return longTimeFormat; }
 
   // Moves both clocks on; the 32-bit one wraps as timeGetTime does.
   void AdvanceTicks(std::uint64_t ms);
@@ -50,9 +54,10 @@ class FakeSystem : public platform::System {
   std::function<platform::SaveDialogResult(const platform::SaveDialogRequest&)> saveDialogHandler;
   bool failFileWrites = false;
   std::string shortDateFormat = "dd/MM/yyyy";
-  char decimalSeparator = '.';
   std::string longTimeFormat = "HH:mm:ss";
-  unsigned ansiCodePage = 1252;  // what WriteAnsiFile writes in, whatever this says
+  std::string amMarker = "AM", pmMarker = "PM";
+  char decimalSeparator = '.';
+  unsigned ansiCodePage = 1252;  // 932 gives the double-byte sample; anything else 1252
   platform::LocalTime now{2014, 3, 9, 14, 5, 30};
 
   std::vector<std::pair<std::uintptr_t, std::string>> openedUrls;
