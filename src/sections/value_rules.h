@@ -102,7 +102,8 @@ std::optional<std::string> FixedDiskSizeText(std::int64_t kb, char decimalSepara
 // d - 1; 7 to 9 digits GB cut to d - 3; 10 and more TB cut to d - 6 (1500 -> "1.4 MB").
 std::optional<std::string> RemovableSizeText(std::int64_t kb, char decimalSeparator);
 // The cache rule on a size text in KB: below 1000 the text & " KB", from 1000 on the whole
-// MB rounded down (1536 -> "1 MB", 12288 -> "12 MB"); empty, non-numeric or below 1: nullopt.
+// MB rounded down (1536 -> "1 MB", 12288 -> "12 MB"); empty, one character, non-numeric or
+// below 1: nullopt.
 std::optional<std::string> CacheSizeText(const std::string& kbText);
 // RAM in use and available: "m MB (p%)" with m the whole MB rounded down and p the share of
 // the total rounded halves to even. nullopt unless both amounts are at least 1 KB and the
