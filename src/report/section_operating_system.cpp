@@ -88,9 +88,9 @@ void ReportOperatingSystem(ReportRun& run) {
 
   const std::vector<ReportRow> rows{
       {t(36), ValueOrUnknown(run, s.name)},
-      // Shown as built, so an empty version shows the bare ", "; only a version that could
-      // not be read at all shows "Unknown", as on the page, rather than no value.
-      {t(70), Or(run, s.version)},
+      // Shown as built, without an "Unknown": an empty version shows the bare ", ", and a
+      // version never read leaves the row without a value.
+      {t(70), s.version.value_or("")},
       {t(71), Or(run, sections::ServicePackText(s.servicePack, t(73), t(72)))},
       {t(61), ValueOrUnknown(run, s.architecture)},
       {t(74), ValueOrUnknown(run, s.serial)},
