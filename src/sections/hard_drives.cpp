@@ -47,9 +47,9 @@ std::string SizeEntry(const Page& p, std::optional<std::int64_t> kb,
                       std::optional<std::int64_t> capacityKb, bool withShare) {
   std::string entry;
   if (kb) entry = FixedDiskSizeText(*kb, p.decimalSeparator).value_or("");
-  if (withShare && kb && capacityKb && *capacityKb > 0 && *kb <= *capacityKb) {
-    const auto share = PercentRounded(static_cast<double>(*kb), static_cast<double>(*capacityKb));
-    if (share) entry += (entry.empty() ? "" : kSeparator) + std::to_string(*share) + "%";
+  if (withShare && kb && capacityKb && *kb <= *capacityKb) {
+    if (const auto share = SpaceShare(*kb, *capacityKb))
+      entry += (entry.empty() ? "" : kSeparator) + std::to_string(*share) + "%";
   }
   return "(" + (entry.empty() ? p.t[kUnknown] : entry) + ")";
 }

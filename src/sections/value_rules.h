@@ -83,6 +83,11 @@ std::optional<std::int64_t> PercentTruncated(std::int64_t part, std::int64_t who
 std::optional<std::int64_t> PercentFloor(std::int64_t part, std::int64_t whole);
 // part * 100 / whole in floating point, rounded halves to even (memory, disk space).
 std::optional<std::int64_t> PercentRounded(double part, double whole);
+// A volume's space in use or free as a share of its capacity, on the Hard drives and
+// Removable memory pages and in the report alike: the part in KB taken in single precision,
+// then times 100 over the capacity in KB in double precision, halves to even. Above 2^24 KB
+// single precision moves the part, so 16777899 of 17033400 KB (98.5 %) gives 99.
+std::optional<std::int64_t> SpaceShare(std::int64_t partKb, std::int64_t capacityKb);
 
 // ---- Sizes ----------------------------------------------------------------------------------
 // Size texts are "<number> <unit>" with the literal units KB, MB, GB and TB, the same in

@@ -82,6 +82,8 @@ TEST(ReportHardDrives, SizesByTheirDigitsWithShares) {
       {2 * 1024 * kGiB, 512 * kGiB, "(2048 GB)", "(1536 GB - 75%)"},
       // More free than in all: no space in use.
       {1048576, 2097152, "(1 MB)", "(Unknown)"},
+      // 98.5 % in doubles, 99 % with the part in single precision, as on the page.
+      {17033400LL * 1024, 255501LL * 1024, "(16.2 GB)", "(16.0 GB - 99%)"},
   };
   for (const Case& c : cases) {
     SectionHarness h;
