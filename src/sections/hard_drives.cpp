@@ -71,6 +71,12 @@ void AddVolume(Page& p, const platform::WmiItem& item) {
   p.rows[8].push_back(TextOrEmpty(item, "VolumeSerialNumber"));
 }
 
+// A row's entries as they are, an empty entry too; only a row without any entry (no fixed
+// volume, a failed query, no internal disk) shows "Unknown".
+std::string ListValue(const lang::TextTable& t, const Entries& entries) {
+  return entries.empty() ? t[kUnknown] : Joined(entries, kSeparator);
+}
+
 struct Disks {
   Entries models;
   std::string partitions;  // of the IDE or SCSI disk listed last
@@ -114,8 +120,8 @@ void ShowHardDrives(shell::App& app) {
   const std::array<int, 10> captions{0, 36, 100, 101, 102, 103, 104, 105, 74, 106};
   for (int row = 1; row <= 8; ++row) {
     const Entries& entries = row == 6 ? disks.models : p.rows[static_cast<std::size_t>(row)];
-    WriteRow(w, t, row, t[captions[static_cast<std::size_t>(row)]] + " ",
-             Joined(entries, kSeparator));
+    WriteCaption(w, row, t[captions[static_cast<std::size_t>(row)]] + " ");
+    WriteValue(w, row, ListValue(t, entries));
     SetCaptionTip(w, row, "");
   }
   WriteRow(w, t, 9, t[captions[9]] + " ", CountText(disks.partitions, 1));

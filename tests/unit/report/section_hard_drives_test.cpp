@@ -110,6 +110,21 @@ TEST(ReportHardDrives, UnreadableReadingsKeepEveryVolumeUnderItsOwnEntries) {
                                       "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
 }
 
+// Unlike the page, the report shows "Unknown" for a row whose only entry is empty; an empty
+// entry among others stays an empty entry.
+TEST(ReportHardDrives, AnEmptyOnlyEntryShowsUnknown) {
+  struct Case {
+    const char* prop;
+    std::size_t row;
+  };
+  for (const Case& c : {Case{"FileSystem", 5}, Case{"VolumeSerialNumber", 6}}) {
+    SectionHarness h;
+    OneVolume(h, 10737418240, 5368709120);
+    h.fx.wmi.Set("Win32_LogicalDisk", 0, c.prop, Variant(""));
+    EXPECT_EQ(Values(h).at(c.row), "Unknown") << c.prop;
+  }
+}
+
 TEST(ReportHardDrives, PartitionsOfTheLastInternalDisk) {
   struct Case {
     Variant partitions;

@@ -110,6 +110,40 @@ TEST(HardDrivesPage, UnreadableReadingsKeepEveryVolumeUnderItsOwnEntries) {
                 "Array 2TB", "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
 }
 
+// An entry whose property is empty, or cannot be read, is an empty entry between the
+// separators, also when it is the only one; "Unknown" is left for a row without entries.
+TEST(HardDrivesPage, EmptyEntriesStayEmpty) {
+  struct Case {
+    const char* prop;  // of the volume, or of the disk on row 6
+    Variant value;
+    int row;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"FileSystem", Variant(""), 7, ""},
+      {"FileSystem", Variant("  "), 7, ""},
+      {"FileSystem", Variant::Null(), 7, ""},
+      {"VolumeSerialNumber", Variant(""), 8, ""},
+      {"FileSystem", Variant("FAT32"), 7, "FAT32"},
+      {"Caption", Variant(""), 6, ""},
+      // A model that cannot be read is no entry at all: no internal disk is listed.
+      {"Caption", Variant::Null(), 6, "Unknown"},
+  };
+  for (const Case& c : cases) {
+    AppFixture f;
+    OneVolume(f, 10737418240, 5368709120);
+    f.wmi.RemoveClass("Win32_DiskDrive");
+    f.wmi.AddItem("Win32_DiskDrive", {{"InterfaceType", Variant("IDE")},
+                                      {"Caption", Variant("KX500D")},
+                                      {"Partitions", Variant(2)}});
+    f.wmi.Set(c.row == 6 ? "Win32_DiskDrive" : "Win32_LogicalDisk", 0, c.prop, c.value);
+    shell::MainWindow& w = ShowDrives(f);
+    EXPECT_EQ(w.L[c.row]->Caption(), c.shown) << c.prop;
+    EXPECT_EQ(w.L[c.row]->ToolTipText(), c.shown) << c.prop;
+    EXPECT_EQ(w.L[2]->Caption(), "(C:)") << c.prop;
+  }
+}
+
 TEST(HardDrivesPage, PartitionsOfTheLastInternalDisk) {
   struct Case {
     Variant partitions;
