@@ -58,10 +58,8 @@ std::string UsedEntry(const Section& s, std::optional<std::int64_t> capacityKb,
   if (!capacityKb || !freeKb || *freeKb > *capacityKb) return "(" + Text(s.run, 89) + ")";
   const std::int64_t used = *capacityKb - *freeKb;
   std::string text = rules::FixedDiskSizeText(used, s.decimalSeparator).value_or("");
-  // The space in use enters the share in single precision.
-  const auto share =
-      rules::PercentRounded(static_cast<float>(used), static_cast<double>(*capacityKb));
-  if (*capacityKb > 0 && share) text += kSeparator + std::to_string(*share) + "%";
+  if (const auto share = rules::SpaceShare(used, *capacityKb))
+    text += kSeparator + std::to_string(*share) + "%";
   return "(" + ValueOrUnknown(s.run, text) + ")";
 }
 

@@ -47,9 +47,9 @@ std::string SizeEntry(const Page& p, std::optional<std::int64_t> kb,
                       std::optional<std::int64_t> capacityKb, bool withShare) {
   std::string entry;
   if (kb) entry = FixedDiskSizeText(*kb, p.decimalSeparator).value_or("");
-  if (withShare && kb && capacityKb && *capacityKb > 0 && *kb <= *capacityKb) {
-    const auto share = PercentRounded(static_cast<double>(*kb), static_cast<double>(*capacityKb));
-    if (share) entry += (entry.empty() ? "" : kSeparator) + std::to_string(*share) + "%";
+  if (withShare && kb && capacityKb && *kb <= *capacityKb) {
+    if (const auto share = SpaceShare(*kb, *capacityKb))
+      entry += (entry.empty() ? "" : kSeparator) + std::to_string(*share) + "%";
   }
   return "(" + (entry.empty() ? p.t[kUnknown] : entry) + ")";
 }
@@ -69,6 +69,12 @@ void AddVolume(Page& p, const platform::WmiItem& item) {
 
   p.rows[7].push_back(TextOrEmpty(item, "FileSystem"));
   p.rows[8].push_back(TextOrEmpty(item, "VolumeSerialNumber"));
+}
+
+// A row's entries as they are, an empty entry too; only a row without any entry (no fixed
+// volume, a failed query, no internal disk) shows "Unknown".
+std::string ListValue(const lang::TextTable& t, const Entries& entries) {
+  return entries.empty() ? t[kUnknown] : Joined(entries, kSeparator);
 }
 
 struct Disks {
@@ -114,8 +120,8 @@ void ShowHardDrives(shell::App& app) {
   const std::array<int, 10> captions{0, 36, 100, 101, 102, 103, 104, 105, 74, 106};
   for (int row = 1; row <= 8; ++row) {
     const Entries& entries = row == 6 ? disks.models : p.rows[static_cast<std::size_t>(row)];
-    WriteRow(w, t, row, t[captions[static_cast<std::size_t>(row)]] + " ",
-             Joined(entries, kSeparator));
+    WriteCaption(w, row, t[captions[static_cast<std::size_t>(row)]] + " ");
+    WriteValue(w, row, ListValue(t, entries));
     SetCaptionTip(w, row, "");
   }
   WriteRow(w, t, 9, t[captions[9]] + " ", CountText(disks.partitions, 1));

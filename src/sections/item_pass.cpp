@@ -1,5 +1,7 @@
 #include "sections/item_pass.h"
 
+#include <utility>
+
 #include "sections/value_rules.h"
 
 namespace hv::sections {
@@ -33,6 +35,10 @@ std::optional<std::string> ItemPass::Text(const char* prop) {
     return std::nullopt;
   }
   return platform::Trim(*text);
+}
+
+void ItemPass::TextInto(const char* prop, std::string& slot) {
+  if (auto text = Text(prop)) slot = std::move(*text);
 }
 
 std::optional<std::int32_t> ItemPass::Number(const char* prop) {

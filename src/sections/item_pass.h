@@ -6,6 +6,7 @@
 // pass reads leniently: a read that fails leaves its slot as the first pass left it, and the
 // row shows "Unknown" where nothing was read.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,8 @@ class ItemPass {
 
   // The property as text, blanks around it removed.
   std::optional<std::string> Text(const char* prop);
+  // The same into slot; a read that fails leaves slot as it was.
+  void TextInto(const char* prop, std::string& slot);
   // The property as a 32-bit whole number, halves to even.
   std::optional<std::int32_t> Number(const char* prop);
   // Int(prop / divisor): a KB figure to whole MB.
@@ -40,5 +43,29 @@ class ItemPass {
   Mode mode_;
   bool failed_ = false;
 };
+
+// The first item of the full query read strictly by gather(pass, values); when that pass
+// fails, or retryAlso (where given) finds the values call for it, the first item of the
+// reduced query read once more, leniently, over what the first pass left. systemPart(values)
+// reads what the system rather than WMI gives: after each pass when systemEachPass, else
+// once after the query.
+template <class Values, class Gather, class SystemPart>
+Values ReadWithRetry(platform::WmiService* wmi, const char* full, const char* reduced,
+                     Gather gather, SystemPart systemPart, bool systemEachPass,
+                     const std::function<bool(const Values&)>& retryAlso) {
+  Values values;
+  const auto read = [&](ItemPass& pass) {
+    gather(pass, values);
+    if (systemEachPass) systemPart(values);
+  };
+  ItemPass first(wmi, full, ItemPass::Mode::Strict);
+  read(first);
+  if (first.Failed() || (retryAlso && retryAlso(values))) {
+    ItemPass second(wmi, reduced, ItemPass::Mode::Lenient);
+    read(second);
+  }
+  if (!systemEachPass) systemPart(values);
+  return values;
+}
 
 }  // namespace hv::sections

@@ -5,52 +5,22 @@
 // memory current.
 #include "sections/operating_system.h"
 
-#include "sections/item_pass.h"
+#include "sections/os_reader.h"
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
 #include "shell/main_window.h"
-#include "shell/time_helpers.h"
 
 namespace hv::sections {
 
 namespace {
 
 constexpr int kPage = 4;
-constexpr double kKbPerMb = 1024.0;
 
 struct Page {
   shell::App& app;
   shell::MainWindow& w;
   const lang::TextTable& t;
 };
-
-// What one pass gathers. A second pass overwrites only what it reads again, so the
-// architecture stays as far as the first pass got.
-struct OsValues {
-  std::optional<std::string> version;  // the built "6.1, 7601"; nullopt when never read
-  std::string name, servicePack, architecture, serial, productKey, language, user, processes,
-      installDate;
-  std::int64_t totalMb = 0, usedMb = 0;
-};
-
-void Assign(std::optional<std::string> read, std::string& slot) {
-  if (read) slot = std::move(*read);
-}
-
-void Gather(const Page& p, ItemPass& pass, OsValues& s) {
-  Assign(pass.Text("Caption"), s.name);
-  if (const auto version = pass.Text("Version")) s.version = VersionBuildText(*version);
-  Assign(pass.Text("ServicePackMajorVersion"), s.servicePack);
-  if (pass.Strict()) Assign(pass.Text("OSArchitecture"), s.architecture);
-  Assign(pass.Text("SerialNumber"), s.serial);
-  Assign(pass.Text("OSLanguage"), s.language);
-  Assign(pass.Text("RegisteredUser"), s.user);
-  Assign(pass.Text("NumberOfProcesses"), s.processes);
-  Assign(pass.Text("InstallDate"), s.installDate);
-  if (const auto total = pass.Floor("TotalVirtualMemorySize", kKbPerMb)) s.totalMb = *total;
-  if (const auto free = pass.Floor("FreeVirtualMemory", kKbPerMb)) s.usedMb = s.totalMb - *free;
-  s.productKey = platform::Trim(shell::ProductKey(p.app.system));
-}
 
 std::optional<std::string> ServicePack(const Page& p, const OsValues& s) {
   return ServicePackText(s.servicePack, p.t[73], p.t[72]);
@@ -97,14 +67,11 @@ void ShowOperatingSystem(shell::App& app) {
   EnterPage(w, p.t, kPage, {w.Line1});
   HideAll({w.LNoDrive, w.Iaviso, w.Laviso});
 
-  OsValues s;
-  ItemPass full(app.wmi, kOsFullQuery, ItemPass::Mode::Strict);
-  Gather(p, full, s);
-  // One retry per visit, without the architecture; what still fails then shows "Unknown".
-  if (full.Failed() || ConversionsFail(p, s)) {
-    ItemPass reduced(app.wmi, kOsReducedQuery, ItemPass::Mode::Lenient);
-    Gather(p, reduced, s);
-  }
+  // One retry per visit, also when a conversion fails; the page shows the virtual memory
+  // in use and asks for the product key after each pass.
+  const auto conversionsFail = [&p](const OsValues& read) { return ConversionsFail(p, read); };
+  const OsValues s = ReadOperatingSystem(
+      app.wmi, app.system, {.inUse = true, .keyEachPass = true, .retryAlso = conversionsFail});
 
   w.Titulo->SetCaption(p.t[14]);
   WriteRows(p, s);

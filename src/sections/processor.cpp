@@ -3,7 +3,7 @@
 // cache sizes of the first processor that WMI lists.
 #include "sections/processor.h"
 
-#include "sections/item_pass.h"
+#include "sections/cpu_reader.h"
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
 #include "shell/main_window.h"
@@ -15,34 +15,9 @@ namespace {
 constexpr int kPage = 5;
 
 struct Page {
-  shell::App& app;
   shell::MainWindow& w;
   const lang::TextTable& t;
 };
-
-// What one pass gathers. A second pass overwrites only what it reads again, so the level-3
-// cache stays as far as the first pass got.
-struct CpuValues {
-  std::string name, processors, manufacturer, type, socket, architecture, l2Cache, l3Cache;
-  std::int64_t currentMhz = 0, maximumMhz = 0;
-};
-
-void Assign(std::optional<std::string> read, std::string& slot) {
-  if (read) slot = std::move(*read);
-}
-
-void Gather(const Page& p, ItemPass& pass, CpuValues& v) {
-  Assign(pass.Text("Name"), v.name);
-  if (const auto mhz = pass.Number("CurrentClockSpeed")) v.currentMhz = *mhz;
-  if (const auto mhz = pass.Number("MaxClockSpeed")) v.maximumMhz = *mhz;
-  Assign(pass.Text("Manufacturer"), v.manufacturer);
-  Assign(pass.Text("Caption"), v.type);
-  Assign(pass.Text("SocketDesignation"), v.socket);
-  Assign(pass.Text("Architecture"), v.architecture);
-  Assign(pass.Text("L2CacheSize"), v.l2Cache);
-  if (pass.Strict()) Assign(pass.Text("L3CacheSize"), v.l3Cache);
-  v.processors = std::to_string(p.app.system.ProcessorCount());
-}
 
 bool NotANumber(const std::string& text) {
   return !platform::CDbl(platform::Variant(text)).has_value();
@@ -81,17 +56,13 @@ void WriteRows(const Page& p, const CpuValues& v) {
 
 void ShowProcessor(shell::App& app) {
   shell::MainWindow& w = app.Main();
-  const Page p{app, w, app.text};
+  const Page p{w, app.text};
   EnterPage(w, p.t, kPage);
 
-  CpuValues v;
-  ItemPass full(app.wmi, kCpuFullQuery, ItemPass::Mode::Strict);
-  Gather(p, full, v);
-  // One retry per visit, without the level-3 cache; what still fails then shows "Unknown".
-  if (full.Failed() || ConversionsFail(v)) {
-    ItemPass reduced(app.wmi, kCpuReducedQuery, ItemPass::Mode::Lenient);
-    Gather(p, reduced, v);
-  }
+  // One retry per visit, also when a conversion fails; the processors are counted after
+  // each pass.
+  const CpuValues v =
+      ReadProcessor(app.wmi, app.system, {.countEachPass = true, .retryAlso = ConversionsFail});
 
   w.Titulo->SetCaption(p.t[15]);
   HideAll({w.LNoDrive, w.Iaviso, w.Laviso, w.Line1});

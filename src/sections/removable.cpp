@@ -38,14 +38,11 @@ int CountVolumes(const std::vector<platform::WmiItem>& volumes) {
   return count;
 }
 
-// The share of the capacity, halves to even, taken as the page always has: the part in
-// single precision over the capacity in KB. A volume under 1 KB has a capacity of 0 KB; its
-// share is taken from the bytes instead of dividing by nothing.
+// The share of the capacity in KB, as every drive page takes it. A volume under 1 KB has a
+// capacity of 0 KB; its share is taken from the bytes instead of dividing by nothing.
 std::optional<std::int64_t> Share(std::int64_t partKb, std::int64_t capacityKb, double partBytes,
                                   double capacityBytes) {
-  if (capacityKb > 0)
-    return PercentRounded(static_cast<double>(static_cast<float>(partKb)),
-                          static_cast<double>(capacityKb));
+  if (capacityKb > 0) return SpaceShare(partKb, capacityKb);
   return PercentRounded(partBytes, capacityBytes);
 }
 

@@ -84,6 +84,11 @@ std::optional<std::int64_t> PercentTruncated(std::int64_t part, std::int64_t who
 std::optional<std::int64_t> PercentFloor(std::int64_t part, std::int64_t whole);
 // part * 100 / whole in floating point, rounded halves to even (memory, disk space).
 std::optional<std::int64_t> PercentRounded(double part, double whole);
+// A volume's space in use or free as a share of its capacity, on the Hard drives and
+// Removable memory pages and in the report alike: the part in KB taken in single precision,
+// then times 100 over the capacity in KB in double precision, halves to even. Above 2^24 KB
+// single precision moves the part, so 16777899 of 17033400 KB (98.5 %) gives 99.
+std::optional<std::int64_t> SpaceShare(std::int64_t partKb, std::int64_t capacityKb);
 
 // ---- Sizes ----------------------------------------------------------------------------------
 // Size texts are "<number> <unit>" with the literal units KB, MB, GB and TB, the same in
@@ -103,7 +108,8 @@ std::optional<std::string> FixedDiskSizeText(std::int64_t kb, char decimalSepara
 // d - 1; 7 to 9 digits GB cut to d - 3; 10 and more TB cut to d - 6 (1500 -> "1.4 MB").
 std::optional<std::string> RemovableSizeText(std::int64_t kb, char decimalSeparator);
 // The cache rule on a size text in KB: below 1000 the text & " KB", from 1000 on the whole
-// MB rounded down (1536 -> "1 MB", 12288 -> "12 MB"); empty, non-numeric or below 1: nullopt.
+// MB rounded down (1536 -> "1 MB", 12288 -> "12 MB"); empty, one character, non-numeric or
+// below 1: nullopt.
 std::optional<std::string> CacheSizeText(const std::string& kbText);
 // RAM in use and available: "m MB (p%)" with m the whole MB rounded down and p the share of
 // the total rounded halves to even. nullopt unless both amounts are at least 1 KB and the

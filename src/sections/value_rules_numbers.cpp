@@ -121,4 +121,10 @@ std::optional<std::int64_t> PercentRounded(double part, double whole) {
   return RoundHalfEven64(part * 100.0 / whole);
 }
 
+std::optional<std::int64_t> SpaceShare(std::int64_t partKb, std::int64_t capacityKb) {
+  if (capacityKb <= 0) return std::nullopt;
+  return PercentRounded(static_cast<double>(static_cast<float>(partKb)),
+                        static_cast<double>(capacityKb));
+}
+
 }  // namespace hv::sections

@@ -81,6 +81,8 @@ std::optional<std::string> RemovableSizeText(std::int64_t kb, char decimalSepara
 }
 
 std::optional<std::string> CacheSizeText(const std::string& kbText) {
+  // A single digit is no cache a processor has (WMI gives 0 for none): shown as unknown.
+  if (kbText.size() < 2) return std::nullopt;
   const auto kb = platform::CDbl(platform::Variant(kbText));
   if (!kb || !(*kb >= 1)) return std::nullopt;
   if (*kb < 1000) return kbText + " KB";

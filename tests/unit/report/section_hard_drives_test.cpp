@@ -82,6 +82,8 @@ TEST(ReportHardDrives, SizesByTheirDigitsWithShares) {
       {2 * 1024 * kGiB, 512 * kGiB, "(2048 GB)", "(1536 GB - 75%)"},
       // More free than in all: no space in use.
       {1048576, 2097152, "(1 MB)", "(Unknown)"},
+      // 98.5 % in doubles, 99 % with the part in single precision, as on the page.
+      {17033400LL * 1024, 255501LL * 1024, "(16.2 GB)", "(16.0 GB - 99%)"},
   };
   for (const Case& c : cases) {
     SectionHarness h;
@@ -106,6 +108,21 @@ TEST(ReportHardDrives, UnreadableReadingsKeepEveryVolumeUnderItsOwnEntries) {
                                       "(2048 GB) - (Unknown) - (1 MB)",
                                       "(1024 GB - 50%) - (Unknown) - (Unknown)", "Array 2TB",
                                       "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
+}
+
+// Unlike the page, the report shows "Unknown" for a row whose only entry is empty; an empty
+// entry among others stays an empty entry.
+TEST(ReportHardDrives, AnEmptyOnlyEntryShowsUnknown) {
+  struct Case {
+    const char* prop;
+    std::size_t row;
+  };
+  for (const Case& c : {Case{"FileSystem", 5}, Case{"VolumeSerialNumber", 6}}) {
+    SectionHarness h;
+    OneVolume(h, 10737418240, 5368709120);
+    h.fx.wmi.Set("Win32_LogicalDisk", 0, c.prop, Variant(""));
+    EXPECT_EQ(Values(h).at(c.row), "Unknown") << c.prop;
+  }
 }
 
 TEST(ReportHardDrives, PartitionsOfTheLastInternalDisk) {

@@ -110,6 +110,10 @@ TEST(ReportProcessor, ValueRulesOfItsRows) {
       {"L2CacheSize", Variant(0), 7, "Unknown", 1},
       {"L3CacheSize", Variant(16384), 8, "16 MB", 1},
       {"L3CacheSize", Variant::Null(), 8, "Unknown", 2},
+      // One digit is no size, as on the page; two digits stay in KB.
+      {"L2CacheSize", Variant(8), 7, "Unknown", 1},
+      {"L3CacheSize", Variant("1"), 8, "Unknown", 1},
+      {"L2CacheSize", Variant(16), 7, "16 KB", 1},
       {"Name", Variant("  <b>{\\Tarsel}</b> & co "), 0, "<b>{\\Tarsel}</b> & co", 1},
   };
   for (const Case& c : cases) {

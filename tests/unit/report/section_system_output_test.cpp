@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lang/text_table.h"
@@ -63,6 +64,27 @@ TEST(ReportSystemSections, EveryOutputCarriesTheirRowsEscaped) {
       from = at + piece.size();  // in report order, the value's own "(2)" left as it is
     }
   }
+}
+
+// A version never read leaves the row's value empty in every output, with no "Unknown".
+TEST(ReportSystemSections, UnreadVersionLeavesItsRowEmpty) {
+  test::AppFixture f;
+  lang::LoadEnglish(f.App().text);
+  f.wmi.Set("Win32_OperatingSystem", 0, "Version", platform::Variant::Null());
+  ReportTexts texts;
+  ReportRun run{f.App(), texts, 0, nullptr};
+  WriteHeads(texts, HeadInputs{});
+  const SectionStep steps[] = {{"3/12", 14, ReportOperatingSystem}};
+  RunSections(run, steps);
+  EndReport(run);
+  const std::pair<Format, std::string> cases[] = {
+      {Format::Plain, " \u00B7 Version and build: \r\n"},
+      {Format::Html,
+       "<label class='Line'>Version and build: </label><label class='Result'></label>"},
+      {Format::BBCode, "[li][b]Version and build:[/b] [i][/i][/li]"},
+  };
+  for (const auto& [format, piece] : cases)
+    EXPECT_NE(texts.Output(format).text.find(piece), std::string::npos) << piece;
 }
 
 }  // namespace

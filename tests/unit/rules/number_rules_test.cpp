@@ -141,5 +141,24 @@ TEST(NumberRules, PercentModes) {
   EXPECT_EQ(PercentRounded(1, kNaN), nullopt);
 }
 
+TEST(NumberRules, SpaceShareTakesThePartInSinglePrecision) {
+  struct Case {
+    std::int64_t part, capacity;
+    I64 share;
+  };
+  const Case cases[] = {
+      {16777899, 17033400, 99},  // 98.5 exactly in doubles; the float part is 16777900
+      {255501, 17033400, 2},     // 1.5: a half, to the even neighbour
+      {625, 1000, 62},
+      {635, 1000, 64},
+      {0, 1000, 0},
+      {1000, 1000, 100},
+      {1610612736, 2147483648, 75},  // 2 TB volumes: past 32 bits of KB
+      {5, 0, nullopt},
+      {5, -1, nullopt},
+  };
+  for (const auto& c : cases) EXPECT_EQ(SpaceShare(c.part, c.capacity), c.share) << c.part;
+}
+
 }  // namespace
 }  // namespace hv::sections

@@ -103,9 +103,22 @@ TEST(SizeRules, RemovableLadderInKb) {
 
 TEST(SizeRules, CacheRule) {
   const std::pair<std::string, Text> cases[] = {
-      {"256", "256 KB"}, {"64", "64 KB"},  {"8", "8 KB"},      {"1024", "1 MB"},
-      {"1536", "1 MB"},  {"6144", "6 MB"}, {"12288", "12 MB"}, {"0", nullopt},
-      {"", nullopt},     {"-4", nullopt},  {"n/a", nullopt},   {"1e300", nullopt},
+      {"256", "256 KB"},
+      {"64", "64 KB"},
+      {"10", "10 KB"},
+      {"1024", "1 MB"},
+      {"1536", "1 MB"},
+      {"6144", "6 MB"},
+      {"12288", "12 MB"},
+      {"0", nullopt},
+      {"", nullopt},
+      {"-4", nullopt},
+      {"n/a", nullopt},
+      {"1e300", nullopt},
+      // One character is never a size, whatever the digit.
+      {"8", nullopt},
+      {"1", nullopt},
+      {"9", nullopt},
   };
   for (const auto& [kb, text] : cases) EXPECT_EQ(CacheSizeText(kb), text) << kb;
 }

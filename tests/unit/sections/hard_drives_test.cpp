@@ -79,6 +79,9 @@ TEST(HardDrivesPage, SizesByTheirDigitsWithShares) {
       {16000900661248, 0, "(14902 GB)", "(14902 GB - 100%)", "(0 KB - 0%)"},
       // More free than in all: no use and no share.
       {1048576, 2097152, "(1 MB)", "(Unknown)", "(2 MB)"},
+      // 16777899 of 17033400 KB in use is 98.5 %, but the part enters in single precision
+      // (16777900), as in the report; the free 1.5 % is a half and goes to the even 2.
+      {17033400LL * 1024, 255501LL * 1024, "(16.2 GB)", "(16.0 GB - 99%)", "(249 MB - 2%)"},
   };
   for (const Case& c : cases) {
     AppFixture f;
@@ -105,6 +108,40 @@ TEST(HardDrivesPage, UnreadableReadingsKeepEveryVolumeUnderItsOwnEntries) {
                 // Only SCSI and IDE exactly (not " IDE", not USB); a model that cannot be read is
                 // left out, its disk still counts.
                 "Array 2TB", "NTFS -  - FAT", " - 0000-0001 - 0000-0002", "3"}));
+}
+
+// An entry whose property is empty, or cannot be read, is an empty entry between the
+// separators, also when it is the only one; "Unknown" is left for a row without entries.
+TEST(HardDrivesPage, EmptyEntriesStayEmpty) {
+  struct Case {
+    const char* prop;  // of the volume, or of the disk on row 6
+    Variant value;
+    int row;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"FileSystem", Variant(""), 7, ""},
+      {"FileSystem", Variant("  "), 7, ""},
+      {"FileSystem", Variant::Null(), 7, ""},
+      {"VolumeSerialNumber", Variant(""), 8, ""},
+      {"FileSystem", Variant("FAT32"), 7, "FAT32"},
+      {"Caption", Variant(""), 6, ""},
+      // A model that cannot be read is no entry at all: no internal disk is listed.
+      {"Caption", Variant::Null(), 6, "Unknown"},
+  };
+  for (const Case& c : cases) {
+    AppFixture f;
+    OneVolume(f, 10737418240, 5368709120);
+    f.wmi.RemoveClass("Win32_DiskDrive");
+    f.wmi.AddItem("Win32_DiskDrive", {{"InterfaceType", Variant("IDE")},
+                                      {"Caption", Variant("KX500D")},
+                                      {"Partitions", Variant(2)}});
+    f.wmi.Set(c.row == 6 ? "Win32_DiskDrive" : "Win32_LogicalDisk", 0, c.prop, c.value);
+    shell::MainWindow& w = ShowDrives(f);
+    EXPECT_EQ(w.L[c.row]->Caption(), c.shown) << c.prop;
+    EXPECT_EQ(w.L[c.row]->ToolTipText(), c.shown) << c.prop;
+    EXPECT_EQ(w.L[2]->Caption(), "(C:)") << c.prop;
+  }
 }
 
 TEST(HardDrivesPage, PartitionsOfTheLastInternalDisk) {

@@ -150,11 +150,20 @@ TEST(Processor, CodesCachesAndCount) {
     const char* shown;
   };
   const Case cases[] = {
-      {"Architecture", Variant(0), 7, "x86"},       {"Architecture", Variant(6), 7, "Unknown"},
-      {"Architecture", Variant(-1), 7, "Unknown"},  {"L2CacheSize", Variant(256), 8, "256 KB"},
-      {"L2CacheSize", Variant(64), 8, "64 KB"},     {"L2CacheSize", Variant(1536), 8, "1 MB"},
-      {"L2CacheSize", Variant(0), 8, "Unknown"},    {"L3CacheSize", Variant(12288), 9, "12 MB"},
+      {"Architecture", Variant(0), 7, "x86"},
+      {"Architecture", Variant(6), 7, "Unknown"},
+      {"Architecture", Variant(-1), 7, "Unknown"},
+      {"L2CacheSize", Variant(256), 8, "256 KB"},
+      {"L2CacheSize", Variant(64), 8, "64 KB"},
+      {"L2CacheSize", Variant(1536), 8, "1 MB"},
+      {"L2CacheSize", Variant(0), 8, "Unknown"},
+      {"L3CacheSize", Variant(12288), 9, "12 MB"},
       {"L3CacheSize", Variant(-512), 9, "Unknown"},
+      // One digit is no size: neither "8 KB" nor a retry.
+      {"L2CacheSize", Variant(8), 8, "Unknown"},
+      {"L3CacheSize", Variant(4), 9, "Unknown"},
+      {"L2CacheSize", Variant(12), 8, "12 KB"},
+      {"L3CacheSize", Variant(24576), 9, "24 MB"},
   };
   AppFixture f;
   shell::MainWindow& w = f.Start();
