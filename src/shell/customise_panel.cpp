@@ -143,6 +143,8 @@ void MainWindow::ShowNewSkinColour() {
 void MainWindow::CheckTrans_Click() {
   if (!PanelReady) return;
   const bool ticked = CheckTrans->Value() == 1;
+  // The start-up fade-in would otherwise go on stepping towards the old level.
+  TLoad->SetEnabled(false);
   SetTransparency(form, ticked ? app.look.transparency : 0);
   app.look.transOn = ticked;
   Scroll3->SetEnabled(ticked);
@@ -153,6 +155,7 @@ void MainWindow::Scroll3_Scroll() {
   if (!PanelReady) return;
   app.look.transparency = Scroll3->Value();
   LPers3->SetCaption(std::to_string(app.look.transparency) + " %");
+  TLoad->SetEnabled(false);  // the panel's level holds, not the fade-in's
   SetTransparency(form, app.look.transparency);
 }
 

@@ -174,6 +174,34 @@ TEST_F(CustomisePanel, TransparencyChangesApplyToTheWindowAtOnce) {
   EXPECT_EQ(alphas.back(), TransparencyAlpha(80));
 }
 
+// Opened while the start-up fade-in still runs: what the panel sets is where the window ends,
+// whatever ticks the fade-in had left.
+TEST_F(CustomisePanel, TransparencyControlsStopTheStartUpFadeIn) {
+  struct Case {
+    bool untick;
+    int level;
+    std::uint8_t alpha;
+  };
+  const Case cases[] = {
+      {true, 0, 255}, {false, 50, TransparencyAlpha(50)}, {false, 5, TransparencyAlpha(5)}};
+  for (const Case& c : cases) {
+    AppFixture fresh;
+    Seed(fresh.shell);
+    MainWindow& m = fresh.Start();
+    fresh.backend.Tick(*m.TLoad);  // the fade-in is under way
+    ASSERT_TRUE(m.TLoad->Enabled());
+    m.MenuOps->Item("Personalizar").onClick();
+    if (c.untick) {
+      m.CheckTrans->SetValue(0);
+    } else {
+      m.Scroll3->UserScroll(c.level, true);
+    }
+    EXPECT_FALSE(m.TLoad->Enabled()) << c.level;
+    for (int i = 0; i < 20 && m.TLoad->Enabled(); ++i) fresh.backend.Tick(*m.TLoad);
+    EXPECT_EQ(fresh.backend.Record(m.form).alphas.back(), c.alpha) << c.level;
+  }
+}
+
 TEST_F(CustomisePanel, InvalidStoredColumnsBecome122AndAreWrittenBack) {
   struct Case {
     const char* what;
