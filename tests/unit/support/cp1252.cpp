@@ -1,6 +1,7 @@
 #include "support/cp1252.h"
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 
 namespace hv::test {
@@ -53,18 +54,9 @@ constexpr DoubleByte kCp932Sample[] = {{0x30BD, 0x83, 0x5C},
                                        {0x00B1, 0x81, 0x7D},
                                        {0x30FC, 0x81, 0x5B}};
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
+// The sample's characters as UTF-8, in the order of kCp932Sample.
+constexpr const char* kCp932SampleUtf8[] = {"\xE3\x82\xBD", "\xE8\xA1\xA8", "\xEF\xBC\x8B",
+                                            "\xC2\xB1", "\xE3\x83\xBC"};
 
 }  // namespace
 
@@ -99,14 +91,15 @@ std::string Cp932SampleToUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
     if (!IsCp932LeadByte(lead)) {
-      AppendUtf8(out, lead);
+      out += bytes[i];  // ASCII; the sample has no other single bytes
       continue;
     }
     const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[++i]) : 0;
-    char32_t cp = 0xFFFD;
-    for (const DoubleByte& d : kCp932Sample)
-      if (d.lead == lead && d.trail == trail) cp = d.cp;
-    AppendUtf8(out, cp);
+    std::string character = "\xEF\xBF\xBD";  // U+FFFD
+    for (std::size_t k = 0; k < std::size(kCp932Sample); ++k)
+      if (kCp932Sample[k].lead == lead && kCp932Sample[k].trail == trail)
+        character = kCp932SampleUtf8[k];
+    out += character;
   }
   return out;
 }
