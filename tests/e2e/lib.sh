@@ -76,6 +76,7 @@ e2e_begin() {
 }
 
 e2e_end() {
+  input_released "at the end of the script"
   harvala_stop
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1
@@ -136,13 +137,60 @@ harvala_wait_exit() {
 
 probe() { wine "$E2E_PROBE" "$@" "$TITLE" </dev/null 2>/dev/null | tr -d '\r'; }
 window_shown() { wine "$E2E_PROBE" exists "$TITLE" </dev/null >/dev/null 2>&1; }
+# Whether a window of the program has an enabled control captioned $1.
+control_enabled() { wine "$E2E_PROBE" enabled "$TITLE" "$1" </dev/null >/dev/null 2>&1; }
 window_id() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1; }
+
+# Input. A key or button the X server still holds down repeats into whichever window takes the
+# focus next (a popup menu that opens then closes itself on a repeated Escape), so a held key
+# fails the check where it was left held, naming it, and is let go for the checks after it.
+input_released() {  # input_released WHERE
+  local held
+  held=$(/usr/bin/python3 "$E2E_REPO/tests/e2e/held_input.py" --release) && return 0
+  fail "no key or mouse button is held $1 (held: $held)"
+  return 1
+}
+focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+# Gives window W the keyboard focus and waits until it has it.
+focus() {
+  [ -n "$1" ] || { fail "a window to send keys to is shown"; return 1; }
+  focused "$1" && return 0
+  xdotool windowfocus "$1" 2>/dev/null
+  wait_until 5 focused "$1" || { fail "window $1 takes the focus"; return 1; }
+}
+# Every key of the scripts goes through here, its press and its release both through XTEST to
+# the window that has the focus. (Sent to a named window, xdotool uses XTEST only while that
+# window has the focus, XSendEvent otherwise: when a press closes a dialog, its release goes to
+# the window that is gone, and the X server keeps the key down.)
+#   keys [--window W] KEY...    each key or combination (alt+t) pressed and released in turn
+#   keys [--window W] --text T  the text T typed
+keys() {
+  if [ "${1-}" = --window ]; then
+    focus "${2-}" || return 1
+    shift 2
+  fi
+  if [ "${1-}" = --text ]; then
+    xdotool type --delay 15 "$2"
+    input_released "after typing $2"
+    return
+  fi
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+    input_released "after the key $key" || return 1
+  done
+}
+# Clicks at a point of the screen: click_at X Y [button]
+click_at() {
+  xdotool mousemove "$1" "$2" click "${3:-1}"
+  input_released "after a click at $1,$2"
+}
 # Clicks at a point of the main window's client area: click X Y [button]
 click() {
   local geometry w h ox oy
   geometry=$(probe client) || return 1
   read -r w h ox oy <<<"$geometry"
-  xdotool mousemove "$((ox + $1))" "$((oy + $2))" click "${3:-1}"
+  click_at "$((ox + $1))" "$((oy + $2))" "${3:-1}"
 }
 screenshot() { import -window root "$1" 2>/dev/null; }
 

@@ -5,6 +5,11 @@
 //   harvala_probe alpha "Title"    -> the alpha, or "opaque" when the window is not layered
 //   harvala_probe exists "Title"   -> exit code 0 when a visible top-level window has that title
 //   harvala_probe close "Title"    -> asks the window to close, as its close box does
+//   harvala_probe enabled "Title" "Caption"
+//                                  -> exit code 0 when a visible window with that title has an
+//                                     enabled control with that caption (the report window and
+//                                     the main window share a title, so every such window is
+//                                     looked at)
 #include <windows.h>
 
 #include <cstdio>
@@ -34,9 +39,40 @@ int Alpha(HWND w) {
   return 0;
 }
 
+struct ControlSearch {
+  const wchar_t* title;
+  const wchar_t* caption;
+  bool enabled = false;
+};
+
+bool HasText(HWND w, const wchar_t* text) {
+  wchar_t buffer[256] = {};
+  GetWindowTextW(w, buffer, 256);
+  return std::wcscmp(buffer, text) == 0;
+}
+
+BOOL CALLBACK CheckControl(HWND control, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  if (HasText(control, search->caption) && IsWindowEnabled(control)) search->enabled = true;
+  return !search->enabled;
+}
+
+BOOL CALLBACK CheckWindow(HWND w, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  if (IsWindowVisible(w) && HasText(w, search->title)) EnumChildWindows(w, CheckControl, param);
+  return !search->enabled;
+}
+
+int Enabled(const wchar_t* title, const wchar_t* caption) {
+  ControlSearch search{title, caption};
+  EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+  return search.enabled ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 4 && std::wcscmp(argv[1], L"enabled") == 0) return Enabled(argv[2], argv[3]);
   if (argc != 3) return 64;
   HWND w = FindByTitle(argv[2]);
   if (std::wcscmp(argv[1], L"exists") == 0) return w && IsWindowVisible(w) ? 0 : 1;

@@ -104,7 +104,7 @@ usage_time_rows() {
   before=$(lprobe tick)
   click 650 470 3 # the page background, right button
   wait_until 10 test "$(program_windows)" -gt "$windows" || return 1
-  xdotool key Down Down Return # "Copy all"
+  keys Down Down Return # "Copy all"
   wait_until 10 test -n "$(clipboard)" || return 1
   after=$(lprobe tick)
   # Wine hands the X clipboard UTF-8 whatever the Unix locale, generated or not.
@@ -129,28 +129,27 @@ report_origin() {
   done
   return 1
 }
-save_dialog_open() { xdotool search --onlyvisible --name "^$SAVE_TITLE\$" >/dev/null 2>&1; }
+save_dialog() { xdotool search --onlyvisible --name "^$SAVE_TITLE\$" 2>/dev/null | head -1; }
+save_dialog_open() { [ -n "$(save_dialog)" ]; }
 save_dialog_gone() { ! save_dialog_open; }
 
 # Options -> Make a report, then Save as plain text (the fourth type) under $1.txt. The
 # dialog's accelerators follow Wine's own language, so the type is reached with Tab from the
 # name, which has the focus when the dialog opens.
 save_plain_report() {
-  local windows ox oy try
+  local windows ox oy
   windows=$(program_windows)
   click 52 12
   wait_until 5 test "$(program_windows)" -gt "$windows" || return 1
-  xdotool key Down Down Return
+  keys Down Down Return
   wait_until 15 report_origin >/dev/null || return 1
-  # Save stays disabled until the report is done: press it until the dialog opens.
-  for try in 1 2 3 4 5 6 7 8; do
-    read -r ox oy <<<"$(report_origin)"
-    xdotool mousemove "$((ox + 246))" "$((oy + 159))" click 1
-    wait_until 3 save_dialog_open && break
-  done
-  save_dialog_open || return 1
-  xdotool type --delay 15 "$REPORTS_WIN\\$1"
-  xdotool key Tab Down Down Down Return
+  # Save, captioned as the dialog it opens, stays disabled until the report is done.
+  wait_until 60 control_enabled "$SAVE_TITLE" || return 1
+  read -r ox oy <<<"$(report_origin)"
+  click_at "$((ox + 246))" "$((oy + 159))"
+  wait_until 10 save_dialog_open || return 1
+  keys --window "$(save_dialog)" --text "$REPORTS_WIN\\$1" || return 1
+  keys Tab Down Down Down Return
   wait_until 15 save_dialog_gone
   wait_until 5 test -s "$REPORTS/$1.txt"
 }

@@ -48,7 +48,7 @@ before=$(program_windows)
 click 60 15 1                      # the Options button
 wait_until 10 test "$(program_windows)" -gt "$before"
 check "the Options menu opens on a left release" test "$(program_windows)" -gt "$before"
-xdotool key Escape
+keys Escape
 wait_until 10 test "$(program_windows)" -eq "$before"
 check_eq "Escape closes the Options menu" "$before" "$(program_windows)"
 check "the program still runs" harvala_running

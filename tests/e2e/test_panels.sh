@@ -22,8 +22,8 @@ choose_option() {
   click 52 12
   wait_until 5 test "$(program_windows)" -gt "$before" || return 1
   local i
-  for ((i = 0; i < $1; i++)); do xdotool key Down; done
-  xdotool key Return
+  for ((i = 0; i < $1; i++)); do keys Down; done
+  keys Return
   wait_until 5 test "$(program_windows)" -eq "$before"
 }
 url_recorded() { [ -f "$URLS" ] && grep -qxF "$1" "$URLS"; }

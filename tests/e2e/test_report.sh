@@ -28,7 +28,7 @@ report_window() {
 report_click() {  # report_click X Y: a point of the report window's client area
   local w ox oy
   read -r w ox oy <<<"$(report_window)" || return 1
-  xdotool mousemove "$((ox + $1))" "$((oy + $2))" click 1
+  click_at "$((ox + $1))" "$((oy + $2))"
 }
 # Options -> Make a report: the popup is a window of its own; the second item is chosen by
 # keyboard once it is there.
@@ -38,32 +38,34 @@ open_report() {
   before=$(harvala_windows)
   click 52 12
   wait_until 5 test "$(harvala_windows)" -gt "$before" || return 1
-  xdotool key Down Down Return
+  keys Down Down Return
   wait_until 15 report_window >/dev/null
 }
 report_gone() { ! report_window >/dev/null; }
+# Save and Accept stay disabled until the report is done.
+report_done() { control_enabled "Save report as..."; }
 save_dialog() { xdotool search --onlyvisible --name '^Save report as\.\.\.$' 2>/dev/null | head -1; }
 save_dialog_open() { [ -n "$(save_dialog)" ]; }
+save_dialog_gone() { ! save_dialog_open; }
+# A save dialog other than window $1 is shown.
+another_save_dialog() { [ -n "$(save_dialog)" ] && [ "$(save_dialog)" != "$1" ]; }
 
 # Save, pick the file type (the first is preselected; Down moves to the next), type the path
-# without extension and confirm.
-save_report() {  # save_report TYPE NAME
-  # Save stays disabled until the report is done: press it again until the dialog opens.
-  local try
-  for try in 1 2 3 4 5 6 7 8; do
-    report_click 246 159
-    wait_until 3 save_dialog_open && break
-  done
-  save_dialog_open || { fail "save dialog for type $1 did not open"; return 1; }
-  local d
-  d=$(save_dialog)
-  xdotool key --window "$d" alt+t
+# without extension and confirm. SAVED_FROM is then the dialog that was confirmed.
+fill_save_dialog() {  # fill_save_dialog TYPE NAME
+  wait_until 60 report_done || { fail "the report is done before saving type $1"; return 1; }
+  report_click 246 159
+  wait_until 10 save_dialog_open || { fail "save dialog for type $1 did not open"; return 1; }
+  SAVED_FROM=$(save_dialog)
+  keys --window "$SAVED_FROM" alt+t || return 1
   local i
-  for ((i = 1; i < $1; i++)); do xdotool key Down; done
-  xdotool key alt+n
-  xdotool type --delay 15 "$REPORTS_WIN\\$2"
-  xdotool key Return
-  wait_until 15 bash -c '! xdotool search --onlyvisible --name "^Save report as\\.\\.\\.\$" >/dev/null'
+  for ((i = 1; i < $1; i++)); do keys Down; done
+  keys alt+n
+  keys --text "$REPORTS_WIN\\$2"
+  keys Return
+}
+save_report() {  # save_report TYPE NAME
+  fill_save_dialog "$@" && wait_until 15 save_dialog_gone
 }
 
 reg_clear
@@ -84,12 +86,12 @@ save_report 1 "typed.rtf"
 # A name typed with another type's extension leads to an existing file the dialog did not ask
 # about: the dialog comes back with the full name, and cancelling it leaves the file alone.
 printf 'keep' >"$REPORTS/clash.rtf.txt"
-save_report 3 "clash.rtf"
-wait_until 10 save_dialog_open &&
+fill_save_dialog 3 "clash.rtf"
+wait_until 10 another_save_dialog "$SAVED_FROM" &&
   pass "the dialog asks again about the existing clash.rtf.txt" ||
   fail "the dialog asks again about the existing clash.rtf.txt"
-xdotool key --window "$(save_dialog)" Escape
-wait_until 10 bash -c '! xdotool search --onlyvisible --name "^Save report as\\.\\.\\.\$" >/dev/null'
+keys --window "$(save_dialog)" Escape
+wait_until 10 save_dialog_gone
 check_eq "the existing file is not replaced unasked" keep "$(cat "$REPORTS/clash.rtf.txt")"
 check "nothing else is written for it" test ! -e "$REPORTS/clash.rtf"
 
@@ -163,9 +165,10 @@ check "the program still runs" harvala_running
 
 # Once the report is done, the window's own close (Alt+F4 here) closes it like Accept.
 open_report && pass "a second report opens" || fail "a second report opens"
-sleep 1  # the report itself is made well within this; a close before then is ignored
+# A close before the report is done is ignored.
+wait_until 60 report_done || fail "the second report is done"
 read -r rw _ _ <<<"$(report_window)"
-xdotool key --window "$rw" alt+F4
+keys --window "$rw" alt+F4
 wait_until 10 report_gone && pass "closing the done report window closes it" ||
   fail "closing the done report window closes it"
 check "the program still runs after the close" harvala_running

@@ -13,7 +13,7 @@ wmic_values() {
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Chooses "Copy all" in the open copy menu by the keyboard: Down Down lands on it whether
 # the menu's navigation skips the disabled "Copy" or not.
-choose_copy_all() { xdotool key Down Down Return; }
+choose_copy_all() { keys Down Down Return; }
 
 # The speed text of the page: three-digit speeds of one processor in MHz, else the GHz
 # quotient cut to four characters, with the processor count from two processors on.
@@ -86,7 +86,7 @@ check_eq "no motherboard value on this machine" "Motherboard: Unknown" "$(line 1
 before=$(program_windows)
 click 212 222 3                       # row 4's caption, right button
 wait_until 10 test "$(program_windows)" -gt "$before"
-xdotool key Down Return
+keys Down Return
 wait_until 10 test "$(clipboard)" = "$(line 6)"
 check_eq "Copy on a row copies that row" "$(line 6)" "$(clipboard)"
 check_eq "no line break after a single row" "0" "$(clipboard | tr -cd '\r\n' | wc -c)"
