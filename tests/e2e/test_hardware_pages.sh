@@ -10,19 +10,21 @@ wmic_values() {
 }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Copies the whole page shown: the text on the clipboard, CR removed.
+# The clipboard is emptied first, so that the text read is this copy's, not an earlier one.
 copy_all() {
   local before
+  printf '' | xclip -selection clipboard
   before=$(program_windows)
   click 650 470 3
   wait_until 10 test "$(program_windows)" -gt "$before"
-  xdotool key Down Down Return
-  sleep 1
+  keys Down Down Return
+  wait_until 10 test -n "$(clipboard)"
   clipboard | tr -d '\r'
 }
-# Shows menu entry k and copies its page.
+# Shows menu entry k and copies its page. The page is filled within the press, before the
+# program takes the next click.
 page_text() {
   click 40 $((49 + 35 * ($1 - 1) + 17)) 1
-  sleep 3
   copy_all
 }
 row() { grep -m1 "^$1" <<<"$2"; }

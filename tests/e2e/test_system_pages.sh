@@ -13,16 +13,16 @@ clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # First letter upper case, the rest lower case.
 capitalised() { awk '{ print toupper(substr($0, 1, 1)) tolower(substr($0, 2)) }' <<<"$1"; }
 
-# Shows menu entry $1 and prints the whole page as Copy all puts it on the clipboard.
+# Shows menu entry $1 and prints the whole page as Copy all puts it on the clipboard. The page
+# is filled within the press, before the program takes the next click.
 page_text() {
   local before
   click 40 $((49 + 35 * ($1 - 1) + 17)) 1
-  sleep 1
   printf '' | xclip -selection clipboard
   before=$(program_windows)
   click 650 470 3 # the page background, right button
   wait_until 10 test "$(program_windows)" -gt "$before"
-  xdotool key Down Down Return # "Copy all", whether or not "Copy" is skipped
+  keys Down Down Return # "Copy all", whether or not "Copy" is skipped
   wait_until 10 test -n "$(clipboard)"
   clipboard | tr -d '\r'
 }
