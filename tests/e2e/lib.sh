@@ -2,6 +2,7 @@
 # display and a private prefix, observed only from outside (registry, window, pixels,
 # clipboard, files). Source it, call e2e_begin, run checks, end with e2e_end.
 set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
 E2E_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 E2E_OUT=${E2E_OUT:-$E2E_REPO/build/e2e}
@@ -41,23 +42,16 @@ wait_until() {
 }
 
 e2e_display() {
-  local n
-  for n in $(seq 91 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
-    export DISPLAY=":$n"
-    # Another run may have taken the same number a moment earlier: then this server has
-    # died, and the socket that appeared is not ours.
-    wait_until 10 test -e "/tmp/.X11-unix/X$n" && sleep 0.5 && kill -0 "$E2E_XVFB_PID" 2>/dev/null &&
-      return 0
-  done
-  echo "no free X display" >&2
-  return 1
+  xvfb_start "$E2E_OUT" || return 1
+  E2E_XVFB_PID=$XVFB_PID
 }
 
 e2e_prefix() {
   mkdir -p "$E2E_OUT"
+  # A program left running here by a run that was cut short would hold the single-instance
+  # lock, and the program this run starts would end at once.
+  wineserver -k </dev/null >/dev/null 2>&1
+  wineserver -w </dev/null >/dev/null 2>&1
   wineserver -p </dev/null >/dev/null 2>&1
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i </dev/null >/dev/null 2>&1
@@ -71,16 +65,28 @@ e2e_prefix() {
 
 e2e_begin() {
   [ -f "$E2E_EXE" ] || { echo "missing $E2E_EXE" >&2; exit 1; }
+  # However the script ends, cut short too, the program, the prefix's server and the display
+  # end with it.
+  trap e2e_cleanup EXIT
+  trap 'exit 129' HUP
+  trap 'exit 130' INT
+  trap 'exit 141' PIPE
+  trap 'exit 143' TERM
   e2e_display || exit 1
   e2e_prefix
 }
 
-e2e_end() {
-  input_released "at the end of the script"
+e2e_cleanup() {
   harvala_stop
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1
   [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+  E2E_XVFB_PID=""
+}
+
+e2e_end() {
+  input_released "at the end of the script"
+  e2e_cleanup
   echo "$E2E_PASSED passed, $E2E_FAILED failed"
   [ "$E2E_FAILED" -eq 0 ]
 }

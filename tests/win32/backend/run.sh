@@ -8,22 +8,18 @@ exe=$build/win32_backend_tests.exe
 [ -f "$exe" ] || { echo "no $exe: build the win32_backend_tests target first" >&2; exit 1; }
 export WINEPREFIX=$build/backend-tests-prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb_pid=""
-for n in $(seq 121 150); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.2; done
-  break
-done
-[ -n "$xvfb_pid" ] || { echo "no free X display" >&2; exit 1; }
+source "$repo/tests/e2e/xvfb.sh"
+xvfb_start "$build/backend-tests-display" || exit 1
 cleanup() {
   wineserver -k >/dev/null 2>&1
   wineserver -w >/dev/null 2>&1
-  kill "$xvfb_pid" 2>/dev/null
+  kill "$XVFB_PID" 2>/dev/null
 }
 trap cleanup EXIT
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 141' PIPE
+trap 'exit 143' TERM
 # The server stays up between the set-up and the run; its output must not hold a pipe open.
 wineserver -p </dev/null >/dev/null 2>&1
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
