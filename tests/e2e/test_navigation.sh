@@ -8,13 +8,16 @@ reg_clear
 reg_set ChkTrans REG_DWORD 0
 harvala_start
 wait_until 30 window_shown || fail "window did not appear"
-sleep 1
 
 # A point of each entry's band right of its caption, where only the bar or the strip shows.
 band_point() { echo "150 $((49 + 35 * ($1 - 1) + 30))"; }
-bar_colour=$(pixel $(band_point 1))
-strip_colour=$(pixel $(band_point 5))
-check "the bar and the strip differ" test -n "$bar_colour" -a "$bar_colour" != "$strip_colour"
+# Read once the window is painted: then the bar on entry 1 stands out from the strip.
+bar_stands_out() {
+  bar_colour=$(pixel $(band_point 1))
+  strip_colour=$(pixel $(band_point 5))
+  test -n "$bar_colour" -a "$bar_colour" != "$strip_colour"
+}
+check "the bar and the strip differ" wait_until 10 bar_stands_out
 
 click 40 $((49 + 35 * 4 + 17)) 1   # entry 5, on its caption
 wait_until 10 test "$(pixel $(band_point 5))" = "$bar_colour"
