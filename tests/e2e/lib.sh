@@ -87,6 +87,7 @@ e2e_cleanup() {
 e2e_end() {
   input_released "at the end of the script"
   e2e_cleanup
+  trap - EXIT
   echo "$E2E_PASSED passed, $E2E_FAILED failed"
   [ "$E2E_FAILED" -eq 0 ]
 }
