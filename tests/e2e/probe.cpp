@@ -10,12 +10,17 @@
 //                                     enabled control with that caption (the report window and
 //                                     the main window share a title, so every such window is
 //                                     looked at)
+// A "no" (no such window, no such enabled control) is exit code 3, a failed call 2, a wrong
+// command line 64: exit code 1 is left to Wine, which now and then ends a fresh process with it
+// before the program runs.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 
 namespace {
+
+constexpr int kNo = 3;
 
 HWND FindByTitle(const wchar_t* title) { return FindWindowW(nullptr, title); }
 
@@ -66,7 +71,7 @@ BOOL CALLBACK CheckWindow(HWND w, LPARAM param) {
 int Enabled(const wchar_t* title, const wchar_t* caption) {
   ControlSearch search{title, caption};
   EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-  return search.enabled ? 0 : 1;
+  return search.enabled ? 0 : kNo;
 }
 
 }  // namespace
@@ -75,8 +80,8 @@ int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wcscmp(argv[1], L"enabled") == 0) return Enabled(argv[2], argv[3]);
   if (argc != 3) return 64;
   HWND w = FindByTitle(argv[2]);
-  if (std::wcscmp(argv[1], L"exists") == 0) return w && IsWindowVisible(w) ? 0 : 1;
-  if (!w) return 1;
+  if (std::wcscmp(argv[1], L"exists") == 0) return w && IsWindowVisible(w) ? 0 : kNo;
+  if (!w) return kNo;
   if (std::wcscmp(argv[1], L"client") == 0) return Client(w);
   if (std::wcscmp(argv[1], L"alpha") == 0) return Alpha(w);
   if (std::wcscmp(argv[1], L"close") == 0) return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 2;

@@ -12,8 +12,7 @@ BROWSER="$E2E_OUT/record_url.sh"
 rm -f "$URLS"
 printf '#!/bin/sh\necho "$1" >> "%s"\n' "$URLS" >"$BROWSER"
 chmod +x "$BROWSER"
-wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$BROWSER" /f \
-  </dev/null >/dev/null 2>&1
+wine_tool reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$BROWSER" /f >/dev/null
 
 # Options -> the n-th item by keyboard once the popup is there (separators are skipped).
 choose_option() {

@@ -53,7 +53,7 @@ check_eq "fourteen lines" "14" "$(wc -l <<<"$text")"
 # (Wine hands the text to X with plain line feeds, so the CR LF pairs are not seen here.)
 
 mhz=$(wmic_values cpu get maxclockspeed | head -1)
-cpus=$(wine cmd /c 'echo %NUMBER_OF_PROCESSORS%' </dev/null 2>/dev/null | tr -d '\r')
+cpus=$(wine_tool cmd /c 'echo %NUMBER_OF_PROCESSORS%' | tr -d '\r')
 check_eq "processor speed as wmic reports it" "Processor speed: $(speed_text "$mhz" "$cpus")" "$(line 5)"
 ram_mb=$(wmic_values memorychip get capacity | awk '{ s += int($1 / 1048576) } END { print s + 0 }')
 check_eq "RAM as wmic reports it" "RAM: $(mbgb_text "$ram_mb")" "$(line 6)"

@@ -35,7 +35,7 @@ wait_until 30 window_shown || fail "window did not appear"
 sleep 1
 
 text=$(page_text 2)
-user=$(wine cmd /c 'echo %USERNAME%' </dev/null 2>/dev/null | tr -d '\r')
+user=$(wine_tool cmd /c 'echo %USERNAME%' | tr -d '\r')
 check_eq "User account: the title" "User account" "$(line "$text" 1)"
 check_eq "User account: the name from the environment" "Name: $user" "$(line "$text" 3)"
 check_eq "User account: no account class, so no domain" "Domain: Unknown" "$(line "$text" 4)"
