@@ -10,7 +10,7 @@ wait_until 30 window_shown || { fail "main window did not appear"; e2e_end; exit
 focus "$(window_id)" && pass "the main window has the focus" || { e2e_end; exit 1; }
 
 # Runs the guard as a script would and prints what it reported; fails when the guard passed.
-guard_report() { (E2E_FAILED=0 && input_released "here" && exit 1; exit 0); }
+guard_report() { (input_released "here" && exit 1; exit 0); }
 
 check "nothing is held at the start" input_released "at the start"
 
@@ -28,9 +28,8 @@ xdotool mousedown 1
 report=$(guard_report)
 check "a held mouse button is named" grep -q "held: button1)" <<<"$report"
 
-# The same, released by the test itself: the guard passes again.
+# Pressed and released by the test itself, the key is not reported.
 xdotool keydown Return
-guard_report >/dev/null
 xdotool keyup Return
 check "a key pressed and released leaves nothing held" input_released "after Return"
 
