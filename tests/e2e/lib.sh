@@ -226,5 +226,29 @@ pixel() {
   convert "$shot" -crop "1x1+$((ox + $1))+$((oy + $2))" -depth 8 txt:- 2>/dev/null |
     sed -n 's/.*srgb(\([0-9]*,[0-9]*,[0-9]*\)).*/\1/p'
 }
+# The report window has the main window's title; it is the one whose client area is 417 wide.
+# Without a window manager Wine draws the frame inside the X window: equal side and bottom
+# borders, the caption above. Prints its X window and its client area's origin: "W X Y".
+report_window() {
+  local w geometry
+  for w in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
+    geometry=$(xdotool getwindowgeometry --shell "$w" 2>/dev/null) || continue
+    eval "$geometry"
+    local border=$(((WIDTH - 417) / 2))
+    if [ "$border" -ge 0 ] && [ "$border" -le 8 ]; then
+      echo "$w $((X + border)) $((Y + HEIGHT - 181 - border))"
+      return 0
+    fi
+  done
+  return 1
+}
+# Presses the report window's Save once the report is done: Save, captioned as the dialog it
+# opens ($1), stays disabled until then.
+press_save() {
+  local w ox oy
+  wait_until 60 control_enabled "$1" || return 1
+  read -r w ox oy <<<"$(report_window)" || return 1
+  click_at "$((ox + 246))" "$((oy + 159))"
+}
 # How many visible top-level windows the program has (popups count as windows of their own).
 program_windows() { xdotool search --onlyvisible --class harvala.exe 2>/dev/null | wc -l; }

@@ -121,21 +121,6 @@ usage_time_rows() {
   uptime_texts $((before - 2000)) "$after" | sed "s/^/$USAGE_CAPTION /; s/\$/ hs./"
 }
 
-# The report window is the one whose client area is 417 wide; without a window manager Wine
-# draws its frame inside the X window, equal at the sides and bottom.
-report_origin() {
-  local w geometry border
-  for w in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry --shell "$w" 2>/dev/null) || continue
-    eval "$geometry"
-    border=$(((WIDTH - 417) / 2))
-    if [ "$border" -ge 0 ] && [ "$border" -le 8 ]; then
-      echo "$((X + border)) $((Y + HEIGHT - 181 - border))"
-      return 0
-    fi
-  done
-  return 1
-}
 save_dialog() { xdotool search --onlyvisible --name "^$SAVE_TITLE\$" 2>/dev/null | head -1; }
 save_dialog_open() { [ -n "$(save_dialog)" ]; }
 save_dialog_gone() { ! save_dialog_open; }
@@ -144,16 +129,13 @@ save_dialog_gone() { ! save_dialog_open; }
 # dialog's accelerators follow Wine's own language, so the type is reached with Tab from the
 # name, which has the focus when the dialog opens.
 save_plain_report() {
-  local windows ox oy
+  local windows
   windows=$(program_windows)
   click 52 12
   wait_until 5 test "$(program_windows)" -gt "$windows" || return 1
   keys Down Down Return
-  wait_until 15 report_origin >/dev/null || return 1
-  # Save, captioned as the dialog it opens, stays disabled until the report is done.
-  wait_until 60 control_enabled "$SAVE_TITLE" || return 1
-  read -r ox oy <<<"$(report_origin)"
-  click_at "$((ox + 246))" "$((oy + 159))"
+  wait_until 15 report_window >/dev/null || return 1
+  press_save "$SAVE_TITLE" || return 1
   wait_until 10 save_dialog_open || return 1
   keys --window "$(save_dialog)" --text "$REPORTS_WIN\\$1" || return 1
   keys Tab Down Down Down Return

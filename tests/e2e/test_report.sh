@@ -9,22 +9,6 @@ REPORTS_WIN="Z:${REPORTS//\//\\}"
 rm -rf "$REPORTS"
 mkdir -p "$REPORTS"
 
-# The report window has the main window's title; it is the one whose client area is 417 wide.
-# Without a window manager Wine draws the frame inside the X window: equal side and bottom
-# borders, the caption above.
-report_window() {
-  local w geometry
-  for w in $(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry --shell "$w" 2>/dev/null) || continue
-    eval "$geometry"
-    local border=$(((WIDTH - 417) / 2))
-    if [ "$border" -ge 0 ] && [ "$border" -le 8 ]; then
-      echo "$w $((X + border)) $((Y + HEIGHT - 181 - border))"
-      return 0
-    fi
-  done
-  return 1
-}
 report_click() {  # report_click X Y: a point of the report window's client area
   local w ox oy
   read -r w ox oy <<<"$(report_window)" || return 1
@@ -32,12 +16,11 @@ report_click() {  # report_click X Y: a point of the report window's client area
 }
 # Options -> Make a report: the popup is a window of its own; the second item is chosen by
 # keyboard once it is there.
-harvala_windows() { xdotool search --onlyvisible --class harvala.exe 2>/dev/null | wc -l; }
 open_report() {
   local before
-  before=$(harvala_windows)
+  before=$(program_windows)
   click 52 12
-  wait_until 5 test "$(harvala_windows)" -gt "$before" || return 1
+  wait_until 5 test "$(program_windows)" -gt "$before" || return 1
   keys Down Down Return
   wait_until 15 report_window >/dev/null
 }
@@ -53,8 +36,7 @@ another_save_dialog() { [ -n "$(save_dialog)" ] && [ "$(save_dialog)" != "$1" ];
 # Save, pick the file type (the first is preselected; Down moves to the next), type the path
 # without extension and confirm. SAVED_FROM is then the dialog that was confirmed.
 fill_save_dialog() {  # fill_save_dialog TYPE NAME
-  wait_until 60 report_done || { fail "the report is done before saving type $1"; return 1; }
-  report_click 246 159
+  press_save "Save report as..." || { fail "the report is done before saving type $1"; return 1; }
   wait_until 10 save_dialog_open || { fail "save dialog for type $1 did not open"; return 1; }
   SAVED_FROM=$(save_dialog)
   keys --window "$SAVED_FROM" alt+t || return 1
