@@ -22,22 +22,35 @@ class ClipboardGuard {
   ~ClipboardGuard() { ::CloseClipboard(); }
 };
 
-}  // namespace
-
-bool PutClipboardText(HWND owner, const std::wstring& text) {
-  if (!owner || !OpenClipboardPatiently(owner)) return false;
-  ClipboardGuard open;
-  ::EmptyClipboard();
+// The text in movable global memory, as the clipboard takes it; null when there is no memory.
+HGLOBAL GlobalText(const std::wstring& text) {
   const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (!memory) return false;
+  if (!memory) return nullptr;
   void* target = ::GlobalLock(memory);
   if (!target) {
     ::GlobalFree(memory);
-    return false;
+    return nullptr;
   }
   std::memcpy(target, text.c_str(), bytes);
   ::GlobalUnlock(memory);
+  return memory;
+}
+
+}  // namespace
+
+bool PutClipboardText(HWND owner, const std::wstring& text) {
+  if (!owner) return false;
+  // The new text is made ready first: a copy that cannot be made must leave the clipboard
+  // as it was, not emptied.
+  HGLOBAL memory = GlobalText(text);
+  if (!memory) return false;
+  if (!OpenClipboardPatiently(owner)) {
+    ::GlobalFree(memory);
+    return false;
+  }
+  ClipboardGuard open;
+  ::EmptyClipboard();
   // Once SetClipboardData succeeds the memory belongs to the clipboard.
   if (!::SetClipboardData(CF_UNICODETEXT, memory)) {
     ::GlobalFree(memory);

@@ -12,6 +12,7 @@
 #include "win32/raii.h"
 #include "win32/registry_shell.h"
 #include "win32/resource_assets.h"
+#include "win32/single_instance.h"
 #include "win32/system_win32.h"
 #include "win32/win32_backend.h"
 #include "win32/wmi_com.h"
@@ -49,9 +50,9 @@ int RunHarvala(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  // One copy at a time: a second one ends before it shows anything. The mutex lives until
+  // One copy at a time: a second one ends before it shows anything. The lock lives until
   // this copy ends.
-  hv::win32::KernelHandle instanceMutex(::CreateMutexW(nullptr, FALSE, L"Local\\BrenlowHarvala"));
-  if (::GetLastError() == ERROR_ALREADY_EXISTS) return 0;
+  const auto instanceLock = hv::win32::ClaimSingleInstance(hv::win32::kInstanceLockName);
+  if (!instanceLock) return 0;
   return RunHarvala(instance);
 }
