@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "win32/form_painter.h"
+#include "win32/placement.h"
 #include "win32/win32_backend.h"
 
 namespace hv::win32 {
@@ -15,6 +16,8 @@ constexpr DWORD kTitledStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINI
 // A form without a title bar (the picture holder is never shown) is a bare popup.
 constexpr DWORD kBareStyle = WS_POPUP;
 constexpr UINT_PTR kFirstTimerId = 1;
+
+ScreenBox Box(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -63,16 +66,21 @@ void FormWindow::Create() {
 }
 
 void FormWindow::CenterOn(HWND owner) {
-  RECT area{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-  if (owner) ::GetWindowRect(owner, &area);
+  // Without an owner, the primary monitor; with one, the monitor the owner is on, which may
+  // lie left of or above the primary one.
+  RECT over{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  HMONITOR monitor = ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  if (owner && ::GetWindowRect(owner, &over)) {
+    monitor = ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+  }
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!::GetMonitorInfoW(monitor, &info)) info.rcWork = over;
   RECT mine{};
   ::GetWindowRect(hwnd_, &mine);
-  const int width = mine.right - mine.left;
-  const int height = mine.bottom - mine.top;
-  // Never above or left of the screen, where the title bar could not be reached.
-  const int left = std::max(0, static_cast<int>(area.left + (area.right - area.left - width) / 2));
-  const int top = std::max(0, static_cast<int>(area.top + (area.bottom - area.top - height) / 2));
-  ::SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const ScreenPoint at =
+      CentredInside(Box(over), mine.right - mine.left, mine.bottom - mine.top, Box(info.rcWork));
+  ::SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::Show() {
