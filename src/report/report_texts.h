@@ -7,11 +7,12 @@
 
 #include "report/formats.h"
 #include "report/neutral_text.h"
+#include "version.h"
 
 namespace hv::report {
 
 // The version the title line names.
-inline constexpr const char* kVersion = "2.5";
+inline constexpr const char* kVersion = HARVALA_VERSION_TEXT;
 // The maker's web site, which every footer links to.
 inline constexpr const char* kMakerWebSite = "https://harvala.example/";
 
