@@ -78,6 +78,10 @@ class Form {
   void MouseDown(int button, int shift, int x, int y);
   void MouseUp(int button, int shift, int x, int y);
   void MouseMove(int button, int shift, int x, int y);
+  // The platform took the mouse away mid-press (another window became active, a system
+  // dialog opened): the press ends here, with no MouseUp and no Click, and the next press
+  // starts afresh where it lands.
+  void CancelPress();
   MouseHandler onMouseDown, onMouseUp, onMouseMove;
   // The topmost visible, enabled control at a client point (nullptr: the form).
   Control* ControlAt(int x, int y) const;
@@ -106,8 +110,7 @@ class Form {
   void EnsureCreated();
   std::vector<Control*> StackOf(const PictureBox* container) const;
   Control* HitIn(const PictureBox* container, int x, int y) const;
-  void PaintInto(const PictureBox* container, const Rect& clip,
-                 std::vector<PaintItem>& out) const;
+  void PaintInto(const PictureBox* container, const Rect& clip, std::vector<PaintItem>& out) const;
   void ClickControl(Control& c);
 
   Backend& backend_;

@@ -127,6 +127,13 @@ void Form::MouseMove(int button, int shift, int x, int y) {
   SendMouse(target ? target->onMouseMove : onMouseMove, target, button, shift, x, y);
 }
 
+void Form::CancelPress() {
+  // No MouseUp either: a release handler may act as a click would (the Options corner opens
+  // its menu on release), and nothing was released.
+  captured_ = nullptr;
+  capturedButton_ = 0;
+}
+
 void Form::ClickControl(Control& c) {
   switch (c.Kind()) {
     case ControlKind::CheckBox: {

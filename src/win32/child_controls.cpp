@@ -17,7 +17,8 @@ struct ChildStyle {
 ChildStyle StyleOf(tk::ControlKind kind) {
   switch (kind) {
     case tk::ControlKind::HScrollBar:
-      return {L"SCROLLBAR", SBS_HORZ};
+      // A tab stop, so the arrow keys can move it; a click gives it the focus too.
+      return {L"SCROLLBAR", SBS_HORZ | WS_TABSTOP};
     case tk::ControlKind::ComboBox:
       return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
     case tk::ControlKind::CheckBox:
@@ -119,6 +120,35 @@ HWND ChildControls::WindowOf(const tk::Control& control) const {
   return nullptr;
 }
 
+HWND ChildControls::NextTabStop(HWND from, bool backwards) const {
+  const auto takesFocus = [](HWND hwnd) {
+    return ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd) &&
+           (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_TABSTOP) != 0;
+  };
+  const std::size_t count = children_.size();
+  std::size_t start = count;  // past the end: not one of ours
+  for (std::size_t i = 0; i < count; ++i) {
+    if (children_[i].hwnd == from) start = i;
+  }
+  for (std::size_t step = 1; step <= count; ++step) {
+    std::size_t i;
+    if (start == count) {
+      i = backwards ? count - step : step - 1;
+    } else {
+      i = backwards ? (start + count - step) % count : (start + step) % count;
+    }
+    if (takesFocus(children_[i].hwnd)) return children_[i].hwnd;
+  }
+  return nullptr;
+}
+
+bool ChildControls::IsButton(HWND hwnd) const {
+  for (const Child& child : children_) {
+    if (child.hwnd == hwnd) return child.control->Kind() == tk::ControlKind::CommandButton;
+  }
+  return false;
+}
+
 ChildControls::Child* ChildControls::Find(HWND hwnd) {
   for (Child& child : children_) {
     if (child.hwnd == hwnd) return &child;
@@ -152,10 +182,15 @@ void ChildControls::SyncKind(Child& child) {
       break;
     }
   }
+  const bool shown = control.ShownOnForm();  // with any container up to the form
+  // A control that goes out of reach hands the focus to the form first: Windows would leave
+  // a disabled one's window without any focus, and the keys would reach no form at all.
+  if ((!control.Enabled() || !shown) && ::GetFocus() == child.hwnd) {
+    ::SetFocus(::GetParent(child.hwnd));
+  }
   // After the scroll range: setting a range enables a scroll bar again.
   ::EnableWindow(child.hwnd, control.Enabled() ? TRUE : FALSE);
-  // Hidden with any container up to the form, not only with its own setting.
-  ::ShowWindow(child.hwnd, control.ShownOnForm() ? SW_SHOWNA : SW_HIDE);
+  ::ShowWindow(child.hwnd, shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void ChildControls::SyncFont(Child& child, const tk::Font& font) {

@@ -37,6 +37,11 @@ class ChildControls {
   void Sync(HWND parent, tk::Control& control);
   void Forget() { children_.clear(); }  // the windows went with their parent
   HWND WindowOf(const tk::Control& control) const;
+  // The control that takes the focus after `from` (before it when backwards), in the order
+  // of the controls on the form, wrapping round: visible, enabled tab stops only. From a
+  // window that is none of them, the first (or last). Nullptr when none can take it.
+  HWND NextTabStop(HWND from, bool backwards) const;
+  bool IsButton(HWND hwnd) const;
 
   // The notifications a child sends its parent. These run the model's handlers, which may
   // unload the form: the caller touches nothing of the form afterwards.

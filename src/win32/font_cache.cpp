@@ -21,6 +21,38 @@ std::vector<std::wstring_view> SplitLines(std::wstring_view text) {
   return lines;
 }
 
+// How far an italic letter may lean past its advance: its height above the baseline along
+// the face's slant.
+int SlantReach(HDC dc, const TEXTMETRICW& metrics) {
+  OUTLINETEXTMETRICW outline{};
+  outline.otmSize = sizeof(outline);
+  if (!::GetOutlineTextMetricsW(dc, sizeof(outline), &outline)) return 0;
+  if (outline.otmsCharSlopeRise <= 0 || outline.otmsCharSlopeRun <= 0) return 0;
+  return ::MulDiv(metrics.tmAscent, outline.otmsCharSlopeRun, outline.otmsCharSlopeRise) + 1;
+}
+
+// How far the last letter's ink reaches past the advance that the text extent counts. An
+// italic letter leans over it; without it an auto-sized label would cut the letter's edge.
+int Overhang(HDC dc, wchar_t last, bool italic, const TEXTMETRICW& metrics) {
+  int overhang = 0;
+  ABC abc{};
+  if (::GetCharABCWidthsW(dc, last, last, &abc) && abc.abcC < 0) overhang = -abc.abcC;
+  if (!italic) return overhang;  // upright text keeps the width it always had
+  // The ABC widths miss part of a slanted letter's ink (measured under Wine: Segoe UI's
+  // italic "d" inks two pixels past them), and all of it where GDI slants an upright face
+  // (Tahoma). The glyph's black box covers the slanted face; the slant of the face bounds
+  // any letter's lean, with a pixel for the smoothing at its edge (ClearType on Windows).
+  GLYPHMETRICS glyph{};
+  const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+  if (::GetGlyphOutlineW(dc, last, GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR) {
+    const int ink = glyph.gmptGlyphOrigin.x + static_cast<int>(glyph.gmBlackBoxX);
+    overhang = std::max(overhang, ink - glyph.gmCellIncX);
+  }
+  overhang = std::max(overhang, SlantReach(dc, metrics));
+  // Raster fonts made italic by GDI report their slant here instead.
+  return std::max(overhang, static_cast<int>(metrics.tmOverhang));
+}
+
 }  // namespace
 
 int FontHeightForPoints(double points, int pixelsPerInch) {
@@ -64,14 +96,7 @@ tk::TextSize FontCache::Measure(const tk::Font& font, const std::wstring& text) 
                               &extent);
     }
     int width = static_cast<int>(extent.cx);
-    // An italic line's last letter leans past its advance; without the overhang an
-    // auto-sized label would clip it.
-    if (!line.empty()) {
-      ABC abc{};
-      const UINT last = line.back();
-      if (::GetCharABCWidthsW(measureDc_.get(), last, last, &abc) && abc.abcC < 0)
-        width -= abc.abcC;
-    }
+    if (!line.empty()) width += Overhang(measureDc_.get(), line.back(), font.italic, metrics);
     size.width = std::max(size.width, width);
     size.height += static_cast<int>(metrics.tmHeight);
   }

@@ -129,9 +129,28 @@ LRESULT FormWindow::OnMouseButton(int button, bool down, WPARAM keys, LPARAM poi
     form_->MouseDown(button, shift, x, y);
     return 0;
   }
-  if (ButtonCode(keys) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
+  if (ButtonCode(keys) == 0 && ::GetCapture() == hwnd_) {
+    // ReleaseCapture sends WM_CAPTURECHANGED at once: this release is no lost press.
+    releasingCapture_ = true;
+    ::ReleaseCapture();
+    releasingCapture_ = false;
+  }
   form_->MouseUp(button, shift, x, y);
   return 0;
+}
+
+LRESULT FormWindow::OnCaptureChanged(LPARAM newOwner) {
+  // Windows took the mouse away mid-press (another program activated with Alt+Tab, a popup
+  // menu or a system dialog): the release will never come here, so the press ends now.
+  if (!releasingCapture_ && reinterpret_cast<HWND>(newOwner) != hwnd_) form_->CancelPress();
+  return 0;
+}
+
+LRESULT FormWindow::OnCancelMode() {
+  // Sent when this window is disabled under a dialog or a modal form; the default releases
+  // the capture, and the press ends with it even where the window had none.
+  form_->CancelPress();
+  return ::DefWindowProcW(hwnd_, WM_CANCELMODE, 0, 0);
 }
 
 LRESULT FormWindow::OnMouseMove(WPARAM keys, LPARAM point) {

@@ -211,6 +211,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnMouseButton(4, true, wParam, lParam);
     case WM_MBUTTONUP:
       return OnMouseButton(4, false, wParam, lParam);
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(lParam);
+    case WM_CANCELMODE:
+      return OnCancelMode();
+    case WM_ACTIVATE:
+      return OnActivate(wParam, lParam);
     case WM_HSCROLL:
       return OnHScroll(wParam, lParam);
     case WM_COMMAND:

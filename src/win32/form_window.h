@@ -45,6 +45,9 @@ class FormWindow {
   void RefreshCursor();
   // The form is gone or unloaded: destroys the window without calling into the model again.
   void Retire();
+  // The keys that move between and press the child controls, seen before the message is
+  // dispatched. True when the key was used up here; `this` may be gone afterwards.
+  bool TranslateKey(const MSG& message);
 
  private:
   static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -60,6 +63,9 @@ class FormWindow {
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   LRESULT OnMouseButton(int button, bool down, WPARAM keys, LPARAM point);
   LRESULT OnMouseMove(WPARAM keys, LPARAM point);
+  LRESULT OnCaptureChanged(LPARAM newOwner);
+  LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCancelMode();
   LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnColorStatic(WPARAM wParam, LPARAM lParam);
@@ -79,6 +85,9 @@ class FormWindow {
   std::string tipText_;
   int depth_ = 0;
   bool retired_ = false;
+  bool releasingCapture_ = false;
+  HWND lastFocus_ = nullptr;  // the child control that had the focus when the window went inactive
+                              // // our own ReleaseCapture after the last button went up
 };
 
 }  // namespace hv::win32

@@ -19,13 +19,12 @@
 
 namespace {
 
-int RunMessageLoop(const hv::win32::Win32Backend& backend) {
+int RunMessageLoop(hv::win32::Win32Backend& backend) {
   MSG message{};
   while (!backend.Ended()) {
     const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got <= 0) break;  // WM_QUIT, or a failure that no further call would cure
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    backend.Dispatch(message);
   }
   return 0;
 }

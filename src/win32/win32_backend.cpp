@@ -108,9 +108,22 @@ void Win32Backend::RunModalLoop(const tk::Form& form) {
       ::PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    Dispatch(message);
   }
+}
+
+void Win32Backend::Dispatch(MSG& message) {
+  if (message.message == WM_KEYDOWN && message.hwnd) {
+    HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+    for (const auto& window : windows_) {
+      if (window->Hwnd() != root) continue;
+      // A used key is not translated: no WM_CHAR follows it to the control.
+      if (window->TranslateKey(message)) return;
+      break;
+    }
+  }
+  ::TranslateMessage(&message);
+  ::DispatchMessageW(&message);
 }
 
 void Win32Backend::HideForm(tk::Form& form) {
@@ -203,8 +216,7 @@ void Win32Backend::DoEvents() {
       ::PostQuitMessage(static_cast<int>(message.wParam));  // for the program's own loop
       return;
     }
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+    Dispatch(message);
   }
 }
 

@@ -44,6 +44,10 @@ class Win32Backend final : public tk::Backend {
   void EndProgram() override;
   bool Ended() const override { return ended_; }
 
+  // Hands one message to its window, as every message loop of the program must: the keys
+  // that move between a form's controls are taken first.
+  void Dispatch(MSG& message);
+
   // For the form windows.
   HINSTANCE Instance() const { return instance_; }
   FontCache& Fonts() { return fonts_; }

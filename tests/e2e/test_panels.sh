@@ -67,6 +67,18 @@ check "Accept stores the new colour" test -n "$colour" -a "$colour" != "REG_DWOR
 check_eq "the untouched level keeps its stored value" "REG_DWORD 0x1e" "$(reg_get Transparency)"
 check_eq "the unchanged language is not rewritten" "REG_SZ English" "$(reg_get Language)"
 
+# The same panel from the keyboard: Tab walks the language list and the colour and shine
+# bars to the check box, Space clears it, and Enter on Accept stores that.
+choose_option 1 || fail "Customize opens again"
+sleep 1
+keys Escape                        # closes nothing: the panel stays
+keys Tab Tab Tab Tab space
+wait_until 5 test "$(probe alpha)" = 255
+check_eq "Space on the focused check box turns transparency off" 255 "$(probe alpha)"
+keys Tab Return                    # the transparency bar is disabled now: on to Accept
+wait_until 5 test "$(reg_get ChkTrans)" = "REG_DWORD 0x0"
+check_eq "Enter on the focused Accept stores the switch" "REG_DWORD 0x0" "$(reg_get ChkTrans)"
+
 choose_option 3 && pass "About opens from the Options menu" ||
   fail "About opens from the Options menu"
 # Read once the panel is painted.

@@ -147,6 +147,16 @@ TEST_F(FormTest, CaptureHoldsMovesAndOtherButtons) {
                                       "up L1 2 -198,161", "up L1 1 -198,161", "move S1 0 10,300"}));
 }
 
+TEST_F(FormTest, ALostPressEndsWithoutReleaseOrClick) {
+  form.MouseDown(1, 0, 25, 95);
+  form.CancelPress();
+  form.MouseMove(0, 0, 300, 145);
+  form.MouseDown(1, 0, 300, 145);  // the next press acts where it lands
+  form.MouseUp(1, 0, 300, 145);
+  EXPECT_EQ(log, (std::vector<std::string>{"down LMenu2 1 5,2", "move L1 0 92,6", "down L1 1 92,6",
+                                           "up L1 1 92,6", "click L1"}));
+}
+
 TEST_F(FormTest, ReleaseWithoutPressGoesToWhatIsUnderneath) {
   form.MouseUp(1, 0, 300, 145);
   EXPECT_EQ(log, std::vector<std::string>{"up L1 1 92,6"});

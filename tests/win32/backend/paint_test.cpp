@@ -156,6 +156,52 @@ TEST_F(BackendTest, LabelKeepsAmpersandsAndBreaksLines) {
   EXPECT_GT(InkIn(shot, {0, lineHeight, 200, lineHeight}, kWhite), 0);
 }
 
+// The rightmost column with ink, or -1 for none.
+int RightmostInk(const Rendering& shot, tk::Color background) {
+  for (int x = shot.Width() - 1; x >= 0; --x) {
+    for (int y = 0; y < shot.Height(); ++y) {
+      if (shot.At(x, y) != background) return x;
+    }
+  }
+  return -1;
+}
+
+struct OverhangCase {
+  const char* face;
+  double size;
+  const char* text;
+};
+
+// An auto-sized label is as wide as its ink: nothing of the last letter is cut, italic or
+// not, whatever the face resolves to here.
+TEST_F(BackendTest, AutoSizedLabelHoldsItsLastLetter) {
+  const OverhangCase cases[] = {{"Segoe UI", 9.75, "Onbekend"}, {"Segoe UI", 9.75, "Project"},
+                                {"Tahoma", 8.25, "Onbekend"},   {"Arial", 9.75, "Unknown"},
+                                {"Segoe UI", 36, "Geen"},       {"Arial", 20, "Harvala"}};
+  for (const OverhangCase& c : cases) {
+    for (bool italic : {false, true}) {
+      tk::Font font;
+      font.name = c.face;
+      font.size = c.size;
+      font.italic = italic;
+      tk::Form form(backend, "F", 400, 80);
+      auto& sized = form.Add<tk::Label>("Sized");
+      sized.SetFont(font);
+      sized.Move(10, 5, 0, 0);
+      sized.SetAutoSize(true);
+      sized.SetCaption(c.text);
+      tk::Form wide(backend, "W", 400, 80);
+      auto& free = wide.Add<tk::Label>("Free");
+      free.SetFont(font);
+      free.Move(10, 5, 380, 70);
+      free.SetCaption(c.text);
+      const int ink = RightmostInk(Rendering(wide, backend.Fonts()), kWhite);
+      EXPECT_LT(ink, 10 + sized.Width()) << c.face << " " << c.text << (italic ? " italic" : "");
+      EXPECT_EQ(RightmostInk(Rendering(form, backend.Fonts()), kWhite), ink) << c.text;
+    }
+  }
+}
+
 TEST(PaddedDibRows, PadsEachRowToFourBytes) {
   tk::Picture picture(1, 2);
   picture.Set(0, 0, tk::Rgb(1, 2, 3));
