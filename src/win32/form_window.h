@@ -85,9 +85,9 @@ class FormWindow {
   std::string tipText_;
   int depth_ = 0;
   bool retired_ = false;
-  bool releasingCapture_ = false;
-  HWND lastFocus_ = nullptr;  // the child control that had the focus when the window went inactive
-                              // // our own ReleaseCapture after the last button went up
+  bool releasingCapture_ = false;  // our own ReleaseCapture after the last button went up
+  // The child control that had the focus when the window went inactive.
+  HWND lastFocus_ = nullptr;
 };
 
 }  // namespace hv::win32
