@@ -39,7 +39,7 @@ struct SaveDialogResult {
 class System {
  public:
   virtual ~System() = default;
-  virtual int ProcessorCount() = 0;         // GetSystemInfo
+  virtual int ProcessorCount() = 0;         // logical processors of all processor groups
   virtual int MouseButtons() = 0;           // GetSystemMetrics(SM_CMOUSEBUTTONS)
   virtual std::uint32_t TickCount() = 0;    // timeGetTime: wraps after 49.7 days
   virtual std::uint64_t TickCount64() = 0;  // milliseconds since Windows started

@@ -1,5 +1,5 @@
 // The report's User account section: the Windows account that runs the program, asked of
-// WMI afresh. Both queries carry no condition; the walk stops at the user's own item.
+// WMI afresh, with the page's own queries.
 #include <array>
 #include <optional>
 #include <span>
@@ -8,6 +8,7 @@
 
 #include "platform/variant.h"
 #include "report/section_writers.h"
+#include "sections/account_reader.h"
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
 #include "shell/app.h"
@@ -45,32 +46,17 @@ constexpr Read kProfileReads[] = {{"Privileges", kPrivileges},
                                   {"LastLogon", kLastLogon},
                                   {"NumberOfLogons", kLogons}};
 
-// The first item whose matchProp, trimmed, is exactly the user's name (letter case included)
-// fills the slots of reads. An empty user name matches nothing, not even a nameless account,
-// and neither does an item whose key cannot be read.
-void ReadUsersItem(platform::WmiService* wmi, const std::string& wql, const char* matchProp,
-                   std::span<const Read> reads, Slots& s) {
-  if (s[kName].empty()) return;
-  for (const platform::WmiItem& item : sections::QueryItems(wmi, wql)) {
-    const auto key = sections::ReadText(item, matchProp);
-    if (!key || *key != s[kName]) continue;
-    for (const Read& r : reads)
-      if (const auto text = sections::ReadText(item, r.prop)) s[r.slot] = *text;
-    return;
-  }
+void Fill(const std::optional<platform::WmiItem>& item, std::span<const Read> reads, Slots& s) {
+  if (!item) return;
+  for (const Read& r : reads)
+    if (const auto text = sections::ReadText(*item, r.prop)) s[r.slot] = *text;
 }
 
 void Gather(ReportRun& run, Slots& s) {
-  if (const auto env = run.app.system.Environment("UserName")) s[kName] = platform::Trim(*env);
-  // WMI hands the key Name with every account although the query does not select it.
-  ReadUsersItem(run.app.wmi,
-                "Select Domain, AccountType, PasswordChangeable, PasswordExpires from "
-                "Win32_UserAccount",
-                "Name", kAccountReads, s);
-  ReadUsersItem(run.app.wmi,
-                "Select Caption, Privileges, BadPasswordCount, LastLogon, NumberOfLogons from "
-                "Win32_NetworkLoginProfile",
-                "Caption", kProfileReads, s);
+  s[kName] = sections::UserName(run.app.system);
+  Fill(sections::UsersAccount(run.app.wmi, run.app.system, s[kName]), kAccountReads, s);
+  Fill(sections::UsersItem(run.app.wmi, sections::kLoginProfileQuery, "Caption", s[kName]),
+       kProfileReads, s);
 }
 
 std::string Element(const ReportRun& run, std::optional<int> element) {

@@ -4,7 +4,6 @@
 #include "sections/memory.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 
@@ -50,13 +49,9 @@ Modules ReadModules(platform::WmiService* wmi) {
   return m;
 }
 
-// The refresh keeps the total in a 32-bit field; a total it cannot hold (2 TB of memory and
-// more) or a broken negative one is no total at all, so every figure from it shows "Unknown"
-// rather than a wrong share.
-std::int32_t StorableTotal(std::int64_t kb) {
-  if (kb < 1 || kb > std::numeric_limits<std::int32_t>::max()) return 0;
-  return static_cast<std::int32_t>(kb);
-}
+// A broken negative total is no total at all, so every figure from it shows "Unknown"
+// rather than a wrong share. The total stays in 64 bits: 2 TB of memory and more is 2^31 KB.
+std::int64_t StorableTotal(std::int64_t kb) { return kb < 1 ? 0 : kb; }
 
 std::optional<std::string> TotalText(std::int64_t totalKb) {
   if (totalKb < 1) return std::nullopt;
@@ -102,7 +97,7 @@ void ShowMemory(shell::App& app) {
     freeKb = FreePhysicalMemoryKb(*item).value_or(0);
     cache = ReadText(*item, "LargeSystemCache");
   }
-  const std::int32_t totalKb = StorableTotal(m.totalKb);
+  const std::int64_t totalKb = StorableTotal(m.totalKb);
   w.RamTotalKb = totalKb;
 
   w.Titulo->SetCaption(t[10 + kPage]);

@@ -106,6 +106,15 @@ std::optional<platform::WmiItem> FirstItem(platform::WmiService* wmi, const std:
   return std::move(items.front());
 }
 
+std::string WqlQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text) {
+    if (c == '\'' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "'";
+}
+
 std::optional<platform::Variant> ReadValue(const platform::WmiItem& item, const std::string& prop) {
   auto v = item.Get(prop);
   if (!v || v->IsNull()) return std::nullopt;

@@ -89,6 +89,9 @@ void HideAll(std::initializer_list<tk::Control*> controls);
 std::vector<platform::WmiItem> QueryItems(platform::WmiService* wmi, const std::string& wql);
 // The first item only.
 std::optional<platform::WmiItem> FirstItem(platform::WmiService* wmi, const std::string& wql);
+// A text as a WQL literal: in single quotes, a quote or backslash inside escaped with a
+// backslash, so whatever a name holds it stays one value and cannot change the query.
+std::string WqlQuoted(const std::string& text);
 
 // A property's value; nullopt when missing or Null.
 std::optional<platform::Variant> ReadValue(const platform::WmiItem& item, const std::string& prop);

@@ -4,6 +4,7 @@
 // time is kept current by the live refresh, which this page switches on last.
 #include "sections/user_account.h"
 
+#include "sections/account_reader.h"
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
 #include "shell/main_window.h"
@@ -34,37 +35,18 @@ void Store(const platform::WmiItem& item, const char* prop, std::string& slot) {
   if (const auto text = ReadText(item, prop)) slot = *text;
 }
 
-// The first item whose matchProp, trimmed, is exactly the user's name (letter case
-// included). A name that cannot be read matches nothing, nor does an empty user name.
-std::optional<platform::WmiItem> MatchingItem(const Page& p, const std::string& wql,
-                                              const char* matchProp, const std::string& name) {
-  if (name.empty()) return std::nullopt;
-  for (platform::WmiItem& item : QueryItems(p.app.wmi, wql)) {
-    const auto key = ReadText(item, matchProp);
-    if (key && *key == name) return std::move(item);
-  }
-  return std::nullopt;
-}
-
 // Wine knows neither class: both queries fail there, and every row but the name and the
 // usage time shows "Unknown".
 Account Gather(const Page& p) {
   Account a;
-  if (const auto env = p.app.system.Environment("UserName")) a.name = platform::Trim(*env);
-  // WMI hands the key Name with every account although the query does not select it.
-  if (const auto user = MatchingItem(
-          p,
-          "Select Domain, AccountType, PasswordChangeable, PasswordExpires from Win32_UserAccount",
-          "Name", a.name)) {
+  a.name = UserName(p.app.system);
+  if (const auto user = UsersAccount(p.app.wmi, p.app.system, a.name)) {
     Store(*user, "Domain", a.domain);
     Store(*user, "AccountType", a.accountType);
     Store(*user, "PasswordChangeable", a.passwordChangeable);
     Store(*user, "PasswordExpires", a.passwordExpires);
   }
-  if (const auto profile = MatchingItem(p,
-                                        "Select Caption, Privileges, BadPasswordCount, LastLogon, "
-                                        "NumberOfLogons from Win32_NetworkLoginProfile",
-                                        "Caption", a.name)) {
+  if (const auto profile = UsersItem(p.app.wmi, kLoginProfileQuery, "Caption", a.name)) {
     Store(*profile, "Privileges", a.privileges);
     Store(*profile, "BadPasswordCount", a.badPasswords);
     Store(*profile, "LastLogon", a.lastLogon);

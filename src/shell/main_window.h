@@ -107,7 +107,7 @@ class MainWindow {
   std::int32_t FadeOutLevel = 0;
   // The RAM page's total physical memory in KB, kept for its live refresh so that a report
   // in between cannot replace it.
-  std::int32_t RamTotalKb = 0;
+  std::int64_t RamTotalKb = 0;
 
   // Start-up and ending.
   void Form_Initialize();  // common controls: nothing to do beyond the backend's own set-up

@@ -1,5 +1,6 @@
 #include "shell/time_helpers.h"
 
+#include <algorithm>
 #include <array>
 
 #include "sections/value_rules.h"
@@ -21,6 +22,7 @@ constexpr std::size_t kValueSize = 164;
 constexpr std::size_t kKeyOffset = 52;
 constexpr std::size_t kKeyBytes = 15;
 constexpr int kKeyChars = 25;
+constexpr std::uint8_t kNewerEncodingBit = 0x08;
 constexpr std::array<char, 24> kKeyAlphabet{'B', 'C', 'D', 'F', 'G', 'H', 'J', 'K',
                                             'M', 'P', 'Q', 'R', 'T', 'V', 'W', 'X',
                                             'Y', '2', '3', '4', '6', '7', '8', '9'};
@@ -34,6 +36,17 @@ int DivideBy24(std::array<std::uint8_t, kKeyBytes>& number) {
     remainder = a % 24;
   }
   return remainder;
+}
+
+// The newer encoding has no "N" in its alphabet: the first character's index says where
+// the N stands among the other 24. That index is a remainder of a division by 24, so it is
+// 0..23 and always a place in the 24; a larger one would put the N last.
+std::string WithLetterN(const std::string& chars) {
+  std::size_t place = 0;
+  while (place < kKeyAlphabet.size() && kKeyAlphabet[place] != chars.front()) ++place;
+  std::string rest = chars.substr(1);
+  rest.insert(std::min(place, rest.size()), 1, 'N');
+  return rest;
 }
 
 }  // namespace
@@ -79,10 +92,18 @@ std::string DecodeProductKey(const std::vector<std::uint8_t>& digitalProductId) 
     return "";
   std::array<std::uint8_t, kKeyBytes> number{};
   for (std::size_t j = 0; j < kKeyBytes; ++j) number[j] = digitalProductId[kKeyOffset + j];
+  // Windows 8 and later mark their keys with bit 3 of the last byte; it is no part of the
+  // number. A key of the older encoding never reaches that bit (24^25 < 7 * 2^112).
+  const bool newerEncoding = (number[kKeyBytes - 1] & kNewerEncodingBit) != 0;
+  number[kKeyBytes - 1] &= static_cast<std::uint8_t>(~kNewerEncodingBit);
+  std::string chars;
+  for (int i = 0; i < kKeyChars; ++i)
+    chars.insert(chars.begin(), kKeyAlphabet[static_cast<std::size_t>(DivideBy24(number))]);
+  if (newerEncoding) chars = WithLetterN(chars);
   std::string key;
-  for (int i = kKeyChars - 1; i >= 0; --i) {
-    key.insert(key.begin(), kKeyAlphabet[static_cast<std::size_t>(DivideBy24(number))]);
-    if (i % 5 == 0 && i != 0) key.insert(key.begin(), '-');
+  for (int i = 0; i < kKeyChars; ++i) {
+    if (i > 0 && i % 5 == 0) key += '-';
+    key += chars[static_cast<std::size_t>(i)];
   }
   return key;
 }

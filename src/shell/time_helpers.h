@@ -30,8 +30,9 @@ std::string UpTime(App& app, ClockParts* parts = nullptr);
 // (from 1,966,080 minutes on, either way).
 std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts = nullptr);
 
-// The five groups of five characters encoded in a DigitalProductId value; "" when the value
-// is too short to hold a key or longer than the 164 bytes such a value has.
+// The five groups of five characters encoded in a DigitalProductId value, in the encoding of
+// Windows before 8 or in the newer one that places an "N" among them; "" when the value is
+// too short to hold a key or longer than the 164 bytes such a value has.
 std::string DecodeProductKey(const std::vector<std::uint8_t>& digitalProductId);
 // The installed Windows product key, or "" when it cannot be read.
 std::string ProductKey(platform::System& system);

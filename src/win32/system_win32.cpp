@@ -135,6 +135,10 @@ std::optional<std::string> SystemWin32::ToAnsi(const std::string& utf8) {
 }
 
 int SystemWin32::ProcessorCount() {
+  // GetSystemInfo counts only the processor group the program runs in, at most 64 logical
+  // processors; the count over all groups is 0 where the call fails.
+  if (const DWORD all = ::GetActiveProcessorCount(ALL_PROCESSOR_GROUPS); all > 0)
+    return static_cast<int>(all);
   SYSTEM_INFO info{};
   ::GetSystemInfo(&info);
   return static_cast<int>(info.dwNumberOfProcessors);

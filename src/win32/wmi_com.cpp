@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <utility>
 
 #include "win32/wql_text.h"
@@ -41,6 +42,14 @@ Variant FromUnsigned32(std::uint32_t u) {
   return Variant(static_cast<std::int32_t>(u));
 }
 
+// WMI itself hands 64-bit integers over as text, but a provider may give a VT_I8 or VT_UI8.
+// An unsigned value past the signed range keeps its decimal text, as CIM's uint64 arrives.
+Variant FromUnsigned64(std::uint64_t u) {
+  if (u > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+    return Variant(std::to_string(u));
+  return Variant(static_cast<std::int64_t>(u));
+}
+
 // WMI hands uint32 properties over in a VT_I4; only the CIM type says the bits are unsigned,
 // and taking them as signed would make a 3 GB AdapterRAM negative.
 Variant FromScalar(const VARIANT& v, bool unsigned32) {
@@ -60,6 +69,10 @@ Variant FromScalar(const VARIANT& v, bool unsigned32) {
       return Variant(static_cast<std::int32_t>(V_UI2(&v)));
     case VT_UI4:
       return FromUnsigned32(V_UI4(&v));
+    case VT_I8:
+      return Variant(static_cast<std::int64_t>(V_I8(&v)));
+    case VT_UI8:
+      return FromUnsigned64(V_UI8(&v));
     case VT_R4:
       return Variant(static_cast<double>(V_R4(&v)));
     case VT_R8:

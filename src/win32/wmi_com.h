@@ -31,8 +31,9 @@ class WmiCom : public platform::WmiService {
   ComPtr<IWbemServices> services_;
 };
 
-// A property's VARIANT as a Variant: strings, 8- to 32-bit integers, reals, booleans and
-// one-dimensional arrays of them; anything else is Null. cimType is the property's CIM type,
+// A property's VARIANT as a Variant: strings, 8- to 64-bit integers, reals, booleans and
+// one-dimensional arrays of them; anything else is Null. An unsigned 64-bit value above the
+// signed range becomes its decimal text. cimType is the property's CIM type,
 // which tells an unsigned 32-bit value from the signed VT_I4 that carries it.
 platform::Variant FromComVariant(const VARIANT& v, CIMTYPE cimType = CIM_EMPTY);
 

@@ -82,8 +82,11 @@ SAFEARRAY* MakeArray(VARTYPE type, const std::vector<std::int32_t>& values) {
     } else {
       auto byte = static_cast<unsigned char>(values[i]);
       std::int32_t number = values[i];
-      ::SafeArrayPutElement(
-          array, &i, type == VT_UI1 ? static_cast<void*>(&byte) : static_cast<void*>(&number));
+      std::int64_t wide = values[i];
+      void* element = type == VT_UI1  ? static_cast<void*>(&byte)
+                      : type == VT_I8 ? static_cast<void*>(&wide)
+                                      : static_cast<void*>(&number);
+      ::SafeArrayPutElement(array, &i, element);
     }
   }
   return array;
@@ -107,6 +110,14 @@ void CheckVariantMapping() {
        "VT_UI4 at INT32_MAX"},
       {VT_UI4, [](VARIANT& v) { V_UI4(&v) = 0xFFFFFFFF; }, Variant(std::int64_t{4294967295}),
        "VT_UI4 above INT32_MAX"},
+      {VT_I8, [](VARIANT& v) { V_I8(&v) = INT64_MIN; }, Variant(std::int64_t{INT64_MIN}), "VT_I8"},
+      {VT_I8, [](VARIANT& v) { V_I8(&v) = 7; }, Variant(std::int64_t{7}), "small VT_I8"},
+      {VT_UI8, [](VARIANT& v) { V_UI8(&v) = 3298534883328; }, Variant(std::int64_t{3298534883328}),
+       "VT_UI8"},
+      {VT_UI8, [](VARIANT& v) { V_UI8(&v) = INT64_MAX; }, Variant(std::int64_t{INT64_MAX}),
+       "VT_UI8 at INT64_MAX"},
+      {VT_UI8, [](VARIANT& v) { V_UI8(&v) = UINT64_MAX; }, Variant("18446744073709551615"),
+       "VT_UI8 above INT64_MAX, as decimal text"},
       {VT_R4, [](VARIANT& v) { V_R4(&v) = 1.5f; }, Variant(1.5), "VT_R4"},
       {VT_R8, [](VARIANT& v) { V_R8(&v) = -0.25; }, Variant(-0.25), "VT_R8"},
       {VT_BOOL, [](VARIANT& v) { V_BOOL(&v) = VARIANT_TRUE; }, Variant(true), "VT_BOOL true"},
@@ -123,6 +134,12 @@ void CheckVariantMapping() {
          V_ARRAY(&v) = MakeArray(VT_UI1, {7, 255});
        },
        Variant(bytes), "array of bytes"},
+      {VT_ARRAY | VT_I8,
+       [](VARIANT& v) {
+         V_ARRAY(&v) = MakeArray(VT_I8, {-2, 3});
+       },
+       Variant(std::vector<Variant>{Variant(std::int64_t{-2}), Variant(std::int64_t{3})}),
+       "array of VT_I8"},
       {VT_ARRAY | VT_I4, [](VARIANT& v) { V_ARRAY(&v) = MakeArray(VT_I4, {}); },
        Variant(std::vector<Variant>{}), "empty array"},
       {VT_ARRAY | VT_I4, [](VARIANT& v) { V_ARRAY(&v) = nullptr; }, Variant::Null(), "null array"},
@@ -314,7 +331,12 @@ void CheckDatesAndTimes(w32::SystemWin32& system) {
 }
 
 void CheckSystem(w32::SystemWin32& system) {
-  Check(system.ProcessorCount() >= 1, "ProcessorCount >= 1");
+  SYSTEM_INFO info{};
+  ::GetSystemInfo(&info);
+  // All processor groups together hold at least the program's own group.
+  Check(system.ProcessorCount() >= static_cast<int>(info.dwNumberOfProcessors) &&
+            info.dwNumberOfProcessors >= 1,
+        "ProcessorCount " + std::to_string(system.ProcessorCount()) + " counts every group");
   Check(system.MouseButtons() >= 0, "MouseButtons");
   Check(system.TickCount64() > 0, "TickCount64");
   Check(system.Environment("PATH").has_value(), "PATH is set");

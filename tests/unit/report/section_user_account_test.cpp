@@ -35,8 +35,65 @@ TEST(ReportUserAccount, TypicalMachineWritesTheUsersAccountAndProfile) {
                     "Start time:", "Logon's number:"}));
   EXPECT_EQ(w.values, (Values{"Anna", "Norvik-pc", "Normal", "Administrator", "Yes", "No", "0",
                               "08:05:09 hs.", "212 time/s."}));
-  // No condition in either query: the user's item is picked out while walking.
-  EXPECT_EQ(fx.wmi.CountQueries("where"), 0u);
+  // Without "UserDomain" the account is asked for by name alone.
+  EXPECT_EQ(fx.wmi.CountQueries("from Win32_UserAccount where Name = 'Anna'"), 1u);
+}
+
+// The accounts WMI was asked for, page or report.
+std::vector<std::string> AccountQueries(const test::FixtureWmi& wmi) {
+  std::vector<std::string> found;
+  for (const std::string& q : wmi.Queries())
+    if (q.find("Win32_UserAccount") != std::string::npos) found.push_back(q);
+  return found;
+}
+
+TEST(UserAccountQuery, PageAndReportAskForTheAccountTheEnvironmentNames) {
+  const Values local{"Norvik-pc", "Normal", "Yes", "No"};
+  const Values hq{"Hq", "Internal domain", "No", "Yes"};
+  const Values none(4, "Unknown");
+  struct Case {
+    const char* user;
+    const char* domain;  // nullptr: "UserDomain" is not set
+    const char* where;   // nullptr: no query at all
+    Values shown;        // domain, account type, password changeable, password expired
+  };
+  const Case cases[] = {
+      {"Anna", "HQ", "where Name = 'Anna' and Domain = 'HQ'", hq},
+      // WMI compares text without regard to case; the name must still match exactly.
+      {"Anna", "hq", "where Name = 'Anna' and Domain = 'hq'", hq},
+      {"Anna", "LAB", "where Name = 'Anna' and Domain = 'LAB'", none},  // only "anna" there
+      {"Anna", "NOWHERE", "where Name = 'Anna' and Domain = 'NOWHERE'", none},
+      // Without a domain to go by, the first account of that name.
+      {"Anna", nullptr, "where Name = 'Anna'", local},
+      {"Anna", " ", "where Name = 'Anna'", local},
+      {"O'Brien", "HQ", "where Name = 'O\\'Brien' and Domain = 'HQ'", {"Hq", "Normal", "No", "No"}},
+      {"back\\slash",
+       "O'HARE",
+       "where Name = 'back\\\\slash' and Domain = 'O\\'HARE'",
+       {"O'hare", "Workstation", "Yes", "Yes"}},
+      // A name cannot widen the query to someone else's account.
+      {"x' or Name = 'Anna", nullptr, "where Name = 'x\\' or Name = \\'Anna'", none},
+      {"  ", "HQ", nullptr, none},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.user) + " / " + (c.domain ? c.domain : "(unset)");
+    const std::vector<std::string> queries =
+        c.where ? std::vector<std::string>{"Select Domain, AccountType, PasswordChangeable, "
+                                           "PasswordExpires from Win32_UserAccount " +
+                                           std::string(c.where)}
+                : std::vector<std::string>{};
+    AppFixture page("domain_accounts"), report("domain_accounts");
+    for (AppFixture* fx : {&page, &report}) {
+      fx->system.environment["UserName"] = c.user;
+      if (c.domain) fx->system.environment["UserDomain"] = c.domain;
+    }
+    const Values rows = AppFixture::RowValues(page.StartOn(2), 2, 6);
+    EXPECT_EQ((Values{rows[0], rows[1], rows[3], rows[4]}), c.shown) << "page " << what;
+    EXPECT_EQ(AccountQueries(page.wmi), queries) << "page " << what;
+    const Values values = UserAccount(report).values;
+    EXPECT_EQ((Values{values[1], values[2], values[4], values[5]}), c.shown) << "report " << what;
+    EXPECT_EQ(AccountQueries(report.wmi), queries) << "report " << what;
+  }
 }
 
 TEST(ReportUserAccount, ExactNameMatchFirstItemWinsAndOddValuesShowUnknown) {

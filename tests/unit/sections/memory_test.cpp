@@ -150,13 +150,52 @@ TEST(RamPage, WidthAndCountNeedAWholeNumberOfAtLeastOne) {
   }
 }
 
-TEST(RamPage, AMemoryTotalPast32BitsOfKbIsNoTotal) {
-  AppFixture f;
-  SetModules(f, {std::int64_t{1} << 41, std::int64_t{1} << 41});  // 4 TB
-  shell::MainWindow& w = ShowRam(f);
-  EXPECT_EQ(w.L[3]->Caption(), "Unknown");
-  EXPECT_EQ(w.L[4]->Caption(), "Unknown");
-  EXPECT_EQ(w.RamTotalKb, 0);
+TEST(RamPage, TotalsPast32BitsOfKbOnThePageAndAtEveryRefresh) {
+  constexpr std::int64_t kTiB = std::int64_t{1} << 40;
+  constexpr std::int64_t kTiBInKb = std::int64_t{1} << 30;
+  struct Case {
+    std::vector<std::int64_t> modules;
+    std::int64_t freeKb, laterFreeKb;
+    const char *total, *inUse, *available, *laterInUse, *laterAvailable;
+  };
+  const Case cases[] = {
+      // 2^31 KB: the first total that 32 bits cannot hold.
+      {{kTiB, kTiB},
+       kTiBInKb / 2,
+       kTiBInKb,
+       "2048 GB",
+       "1572864 MB (75%)",
+       "524288 MB (25%)",
+       "1048576 MB (50%)",
+       "1048576 MB (50%)"},
+      {{kTiB, kTiB, kTiB},
+       kTiBInKb,
+       kTiBInKb * 3 / 2,
+       "3072 GB",
+       "2097152 MB (67%)",
+       "1048576 MB (33%)",
+       "1572864 MB (50%)",
+       "1572864 MB (50%)"},
+      {std::vector<std::int64_t>(64, kTiB), kTiBInKb * 16, kTiBInKb * 48, "65536 GB",
+       "50331648 MB (75%)", "16777216 MB (25%)", "16777216 MB (25%)", "50331648 MB (75%)"},
+  };
+  for (const Case& c : cases) {
+    AppFixture f;
+    SetModules(f, c.modules);
+    f.wmi.Set("Win32_OperatingSystem", 0, "FreePhysicalMemory", Variant(std::to_string(c.freeKb)));
+    shell::MainWindow& w = ShowRam(f);
+    EXPECT_EQ(Values(w, 5),
+              (std::vector<std::string>{"DDR2", "DIMM", c.total, c.inUse, c.available}));
+    f.backend.Tick(*w.Timer1);
+    EXPECT_EQ(w.L[4]->Caption(), c.inUse) << c.total;
+    EXPECT_EQ(w.L[5]->Caption(), c.available) << c.total;
+    f.wmi.Set("Win32_OperatingSystem", 0, "FreePhysicalMemory",
+              Variant(std::to_string(c.laterFreeKb)));
+    f.backend.Tick(*w.Timer1);
+    EXPECT_EQ(w.L[4]->Caption(), c.laterInUse) << c.total;
+    EXPECT_EQ(w.L[5]->Caption(), c.laterAvailable) << c.total;
+    EXPECT_TRUE(w.Timer1->Enabled());
+  }
 }
 
 TEST(RamPage, EmptyMachineAndNoWmi) {

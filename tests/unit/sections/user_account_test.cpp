@@ -178,7 +178,7 @@ TEST(UserAccount, ReloadQueriesAgainButKeepsTheStatusLine) {
   EXPECT_EQ(f.wmi.Queries(),
             (std::vector<std::string>{
                 "Select Domain, AccountType, PasswordChangeable, PasswordExpires from "
-                "Win32_UserAccount",
+                "Win32_UserAccount where Name = 'Anna'",
                 "Select Caption, Privileges, BadPasswordCount, LastLogon, NumberOfLogons from "
                 "Win32_NetworkLoginProfile"}));
 }

@@ -115,8 +115,17 @@ TEST(ProductKey, DecodesKnownBytePatterns) {
       {{23}, "BBBBB-BBBBB-BBBBB-BBBBB-BBBB9"},
       {{24}, "BBBBB-BBBBB-BBBBB-BBBBB-BBBCB"},
       {FromHex("30dca9d1d35c8be030c33bfbeb2702"), "MPQRT-VWXY2-34678-9BCDF-GHJKM"},
-      {FromHex("0102030405060708090a0b0c0d0e0f"), "QWXBG-9RBY2-MCG7P-KT6GW-XP4VP"},
-      {std::vector<std::uint8_t>(15, 0xFF), "TW7HQ-JY9P9-CFDMG-RH9H7-9BKDX"},
+      // Bit 3 of the last byte clear: the older encoding, whatever else that byte holds.
+      {FromHex("c3aabfa65bba18b8878e89d24ed800"), "FJ82H-XT6CR-J8D7P-XQJJ2-GPDD4"},
+      {FromHex("d85099095aa300165a67036f1ad606"), "DW23Y-78332-R4CTX-WYQHJ-DQPJM"},
+      {FromHex("7504d90e945de2e8f54ee781ec6d07"), "G8FXF-BGGCX-YT2T8-FCQ73-2329V"},
+      // Bit 3 set: Windows 8 and later, an N where the first character's index says.
+      {FromHex("ec0c00000000a8d27b6e89814f6d09"), "VK7JG-NPHTM-C97JM-9MPGT-3V66T"},
+      {FromHex("da0c30000000186367e01565be1908"), "NPPR9-FWDCX-D2C8J-H872K-2YT43"},
+      {FromHex("38b4e652e44da7f237443abbf91a0e"), "3QX6T-YY8PV-BFRYG-M4WD3-D27NB"},  // N at 23
+      {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x08}, "NBBBB-BBBBB-BBBBB-BBBBB-BBBBB"},
+      {FromHex("0102030405060708090a0b0c0d0e0f"), "RF6NJ-7299F-63MVX-GGP2G-G8VMC"},
+      {std::vector<std::uint8_t>(15, 0xFF), "RQCTG-N98YP-V6JBQ-K7T3R-TVB7K"},
   };
   for (const Case& c : cases) {
     std::vector<std::uint8_t> key = c.key;
@@ -142,17 +151,27 @@ TEST(ProductKey, ValuesOfTheWrongLengthGiveNoKey) {
 TEST(ProductKey, AlwaysFiveGroupsOfFiveFromTheKeyAlphabet) {
   std::mt19937 random(1234);
   const std::string alphabet = "BCDFGHJKMPQRTVWXY2346789";
-  for (int n = 0; n < 200; ++n) {
+  for (int n = 0; n < 400; ++n) {
     std::vector<std::uint8_t> value(164);
     for (auto& b : value) b = static_cast<std::uint8_t>(random() & 0xFF);
+    const bool newer = (value[66] & 0x08) != 0;
     const std::string key = DecodeProductKey(value);
     ASSERT_EQ(key.size(), 29u);
+    std::size_t letterN = 0;
     for (std::size_t i = 0; i < key.size(); ++i) {
       if (i % 6 == 5)
         EXPECT_EQ(key[i], '-');
+      else if (key[i] == 'N')
+        ++letterN;
       else
         EXPECT_NE(alphabet.find(key[i]), std::string::npos);
     }
+    // Exactly one N in the newer encoding, never one in the older.
+    EXPECT_EQ(letterN, newer ? 1u : 0u);
+    // Only bit 3 of the last byte tells the encodings apart.
+    value[66] ^= 0x08;
+    const std::string other = DecodeProductKey(value);
+    EXPECT_EQ(other.find('N') == std::string::npos, newer) << key << " / " << other;
   }
 }
 

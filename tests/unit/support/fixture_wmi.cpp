@@ -36,6 +36,14 @@ WmiItem Project(const FixtureWmi::Properties& item, const WqlQuery& q,
   return WmiItem(std::move(out));
 }
 
+bool Satisfies(const FixtureWmi::Properties& item, const std::vector<WqlQuery::Condition>& where) {
+  for (const auto& condition : where) {
+    const Variant* v = FindProperty(item, condition.property);
+    if (!v || !WqlEquals(*v, condition.value)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 FixtureWmi FixtureWmi::FromFile(const std::string& path) {
@@ -59,15 +67,11 @@ std::optional<std::vector<WmiItem>> FixtureWmi::ExecQuery(const std::string& wql
   if (!c) return std::nullopt;
   for (const auto& p : q->properties)
     if (!Has(*c, p)) return std::nullopt;
-  if (q->where && !Has(*c, q->where->property)) return std::nullopt;
+  for (const auto& condition : q->where)
+    if (!Has(*c, condition.property)) return std::nullopt;
   std::vector<WmiItem> result;
-  for (const auto& item : c->items) {
-    if (q->where) {
-      const Variant* v = FindProperty(item, q->where->property);
-      if (!v || !WqlEquals(*v, q->where->value)) continue;
-    }
-    result.push_back(Project(item, *q, c->keys));
-  }
+  for (const auto& item : c->items)
+    if (Satisfies(item, q->where)) result.push_back(Project(item, *q, c->keys));
   return result;
 }
 

@@ -25,9 +25,10 @@
 // property that no item of the class has, as WMI rejects an invalid query.
 //
 // Queries: "Select a, b from Class", "Select * from Class", optionally followed by
-// "where Prop = value" with a number or a 'quoted' / "quoted" text. Keywords, class and
-// property names are case-insensitive; blanks may be doubled. Text comparison in the where
-// clause is case-insensitive, as WQL's is.
+// "where Prop = value [and Prop = value ...]" with a number or a 'quoted' / "quoted" text,
+// in which \' and \\ stand for a quote and a backslash. Keywords, class and property names
+// are case-insensitive; blanks may be doubled. Text comparison in the where clause is
+// case-insensitive, as WQL's is.
 #include <cstddef>
 #include <optional>
 #include <string>

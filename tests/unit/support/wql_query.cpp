@@ -31,12 +31,18 @@ class Lexer {
   }
 
  private:
+  // WQL escapes a quote or a backslash inside a text with a backslash.
   std::optional<Token> Quoted(char quote) {
-    const auto end = s_.find(quote, i_ + 1);
-    if (end == std::string::npos) return std::nullopt;
-    Token t{Token::Text, s_.substr(i_ + 1, end - i_ - 1)};
-    i_ = end + 1;
-    return t;
+    Token t{Token::Text, ""};
+    for (std::size_t j = i_ + 1; j < s_.size(); ++j) {
+      if (s_[j] == quote) {
+        i_ = j + 1;
+        return t;
+      }
+      if (s_[j] == '\\' && ++j == s_.size()) break;
+      t.text += s_[j];
+    }
+    return std::nullopt;
   }
   Token Run(Token::Kind kind) {
     const std::size_t start = i_++;
@@ -68,7 +74,11 @@ class Parser {
     if (!Keyword("select") || !SelectList(q) || !Keyword("from")) return std::nullopt;
     if (Peek().kind != Token::Word) return std::nullopt;
     q.className = t_[i_++].text;
-    if (Keyword("where") && !Condition(q)) return std::nullopt;
+    if (Keyword("where")) {
+      do {
+        if (!Condition(q)) return std::nullopt;
+      } while (Keyword("and"));
+    }
     if (Peek().kind != Token::End) return std::nullopt;
     return q;
   }
@@ -109,7 +119,7 @@ class Parser {
     } else {
       return false;
     }
-    q.where = std::move(c);
+    q.where.push_back(std::move(c));
     return true;
   }
 

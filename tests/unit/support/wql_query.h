@@ -1,6 +1,8 @@
 #pragma once
 // The WQL subset the fixture WMI understands:
-//   Select * | a, b, ... from Class [where Prop = number | 'text' | "text"]
+//   Select * | a, b, ... from Class [where Prop = literal [and Prop = literal ...]]
+// with a literal a number, 'text' or "text"; a backslash inside a text takes the next
+// character as it is (\' and \\).
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,14 +19,15 @@ struct WqlQuery {
     std::string property;
     platform::Variant value;  // Double for a number, String for a quoted text
   };
-  std::optional<Condition> where;
+  std::vector<Condition> where;  // all must hold
 };
 
 // nullopt when the text is not a query of that shape.
 std::optional<WqlQuery> ParseWql(const std::string& wql);
 
 // Whether a property value satisfies "= literal": numbers compare by value, texts without
-// regard to letter case; Null, arrays and unconvertible values never match.
+// regard to letter case as WMI compares them (ASCII letters only here); Null, arrays and
+// unconvertible values never match.
 bool WqlEquals(const platform::Variant& value, const platform::Variant& literal);
 
 }  // namespace hv::test
