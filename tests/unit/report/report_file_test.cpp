@@ -14,7 +14,6 @@
 #include "report/report_window.h"
 #include "report/rtf_reading.h"
 #include "support/app_fixture.h"
-#include "support/cp1252.h"
 
 namespace hv::report {
 namespace {
@@ -136,14 +135,6 @@ TEST_F(SavedReportTest, EveryFileReadsBackWithEveryCharacter) {
     }
     EXPECT_NE(read.find(kBoard), std::string::npos) << static_cast<int>(f);
     EXPECT_NE(read.find(kOwner), std::string::npos) << static_cast<int>(f);
-  }
-}
-
-// A report the code page holds is saved as before: its bytes, no byte-order mark.
-TEST_F(SavedReportTest, TextFilesStayInTheCodePageWhenItHoldsThem) {
-  ReportWindow& w = MakeReport("Caf\xC3\xA9", "Anna");
-  for (Format f : {Format::BBCode, Format::Plain}) {
-    EXPECT_EQ(Save(w, f), test::Utf8ToCp1252(w.texts.Output(f).text + "\r\n"));
   }
 }
 
