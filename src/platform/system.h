@@ -36,6 +36,16 @@ struct SaveDialogResult {
   int filterIndex = 0;  // 1-based index of the chosen filter
 };
 
+struct AnsiText {
+  std::string bytes;
+  bool exact = true;  // false when a character had no bytes of its own and became '?'
+};
+
+struct FileWriteResult {
+  bool ok = true;
+  std::string error;  // why it failed, in Windows' own words and the user's language
+};
+
 class System {
  public:
   virtual ~System() = default;
@@ -50,14 +60,16 @@ class System {
   // the 64-bit view; nullopt when the key or value cannot be read.
   virtual std::optional<std::vector<std::uint8_t>> DigitalProductId() = 0;
   virtual SaveDialogResult SaveDialog(const SaveDialogRequest& request) = 0;
-  // Text (UTF-8 inside) in the ANSI code page, what it cannot hold as '?'; nullopt when the
-  // text cannot be converted at all.
-  virtual std::optional<std::string> ToAnsi(const std::string& utf8) = 0;
-  // Whether the byte opens a double-byte character of the ANSI code page; never on a
-  // single-byte code page.
-  virtual bool IsAnsiLeadByte(unsigned char byte) = 0;
-  // Writes the bytes as they are, replacing the file; false when it cannot be written.
-  virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
+  // Text (UTF-8 inside) in the ANSI code page, what it cannot hold as '?' (then not exact);
+  // nullopt when the text cannot be converted at all.
+  virtual std::optional<AnsiText> ToAnsi(const std::string& utf8) = 0;
+  // Writes the bytes as they are to a new file beside the path, which then takes the path's
+  // place in one step: on failure the file at the path is left as it was, and no other file
+  // is left behind.
+  virtual FileWriteResult WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
+  // An error message box owned by the window (OK only), shown until the user closes it.
+  virtual void ShowError(std::uintptr_t owner, const std::string& title,
+                         const std::string& message) = 0;
   // The ANSI code page (GetACP); files that declare their code page say this one.
   virtual unsigned AnsiCodePage() = 0;
   // A calendar date as the user's short date, in the user's own locale (names, eras and

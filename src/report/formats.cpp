@@ -41,36 +41,6 @@ std::string EscapeHtml(std::string_view text) {
 
 }  // namespace
 
-std::string EscapeDoubleBytes(std::string_view ansi, platform::System& system) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  std::string out;
-  out.reserve(ansi.size());
-  const auto hex = [&out](unsigned char b) {
-    out += "\\'";
-    out += kDigits[b / 16];
-    out += kDigits[b % 16];
-  };
-  for (std::size_t i = 0; i < ansi.size(); ++i) {
-    const auto b = static_cast<unsigned char>(ansi[i]);
-    if (!system.IsAnsiLeadByte(b)) {
-      out += ansi[i];
-      continue;
-    }
-    hex(b);
-    // A lead byte at the very end has no second byte; it is still written as \'hh.
-    if (i + 1 < ansi.size()) hex(static_cast<unsigned char>(ansi[++i]));
-  }
-  return out;
-}
-
-bool WriteReportFile(platform::System& system, const std::string& path, Format format,
-                     const std::string& text) {
-  std::optional<std::string> bytes = system.ToAnsi(text);
-  if (!bytes) return false;
-  if (format == Format::Rtf) *bytes = EscapeDoubleBytes(*bytes, system);
-  return system.WriteFileBytes(path, *bytes);
-}
-
 std::string HexColor(int channel) {
   static constexpr char kDigits[] = "0123456789abcdef";
   const int c = Clamp(channel);

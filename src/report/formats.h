@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/system.h"
-
 namespace hv::report {
 
 // Numbered as the save dialog lists them.
@@ -29,16 +27,5 @@ std::string Channel(int channel);
 // Text as it may stand in the format: the rich text escapes \ { }, the HTML & < >; forum
 // markup and plain text have no escape and take the text as it is.
 std::string Escape(Format format, std::string_view text);
-
-// The rich text's ANSI bytes with both bytes of every double-byte character written as
-// \'hh: on code pages 932, 936, 949 and 950 a second byte can be \, { or }, which would
-// otherwise end a group or start a control word in the middle of a value. On a single-byte
-// code page the bytes stay as they are.
-std::string EscapeDoubleBytes(std::string_view ansi, platform::System& system);
-
-// A report output saved as a file in the ANSI code page (the rich text with its double-byte
-// characters escaped); false when it cannot be converted or written.
-bool WriteReportFile(platform::System& system, const std::string& path, Format format,
-                     const std::string& text);
 
 }  // namespace hv::report

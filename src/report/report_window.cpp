@@ -4,6 +4,7 @@
 #include <string>
 
 #include "report/closing.h"
+#include "report/report_file.h"
 #include "shell/app.h"
 #include "shell/main_window.h"
 #include "shell/picture_holder.h"
@@ -16,7 +17,6 @@ namespace {
 
 constexpr tk::Color kHeadingBlue = tk::Rgb(0, 51, 153);
 constexpr tk::Color kBlack = tk::Rgb(0, 0, 0);
-constexpr const char* kDesignStatus = "Estado del informe...";
 constexpr int kFadeStep = 9;      // transparency percent per fade tick
 constexpr int kPictureStep = 13;  // alpha per status-picture tick
 
@@ -101,7 +101,9 @@ void ReportWindow::ResetForLoad() {
   BSave->SetEnabled(false);
   BClose->SetEnabled(false);
   Pic1->SetPicture(app.assets.Picture("Making"));
-  LStatus->SetCaption(kDesignStatus);
+  // Empty until the first step: the label sizes itself to its text and nothing is laid out
+  // after it, so only its place matters.
+  LStatus->SetCaption("");
   reportStarted_ = false;
   reportDone_ = false;
   accepted_ = false;
@@ -187,8 +189,11 @@ void ReportWindow::BSave_Click() {
       shell::SaveDialog(app, form, app.text[165], filter, app.text[159], SaveFilterIndex);
   if (path.empty() || SaveFilterIndex < 1 || SaveFilterIndex > 4) return;
   const Format format = static_cast<Format>(SaveFilterIndex);
-  // Nothing is shown either way: a file that cannot be written is simply not there.
-  WriteReportFile(app.system, path, format, texts.Output(format).text + "\r\n");
+  const platform::FileWriteResult saved =
+      WriteReportFile(app.system, path, format, texts.Output(format).text + "\r\n");
+  // The file at path is as it was; the user learns which file and why, in Windows' words.
+  if (!saved.ok)
+    app.system.ShowError(form.nativeHandle, form.Caption(), path + "\r\n" + saved.error);
 }
 
 // Accept's effects: the outputs are let go and the main window's live refresh runs again,

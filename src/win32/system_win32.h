@@ -20,9 +20,11 @@ class SystemWin32 : public platform::System {
   void OpenUrl(std::uintptr_t owner, const std::string& url) override;
   std::optional<std::vector<std::uint8_t>> DigitalProductId() override;
   platform::SaveDialogResult SaveDialog(const platform::SaveDialogRequest& request) override;
-  std::optional<std::string> ToAnsi(const std::string& utf8) override;
-  bool IsAnsiLeadByte(unsigned char byte) override;
-  bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
+  std::optional<platform::AnsiText> ToAnsi(const std::string& utf8) override;
+  platform::FileWriteResult WriteFileBytes(const std::string& path,
+                                           const std::string& bytes) override;
+  void ShowError(std::uintptr_t owner, const std::string& title,
+                 const std::string& message) override;
   unsigned AnsiCodePage() override;
   std::optional<std::string> ShortDate(const platform::CalendarDate& date) override;
   std::optional<std::string> LongTime(const platform::TimeOfDay& time) override;

@@ -10,6 +10,8 @@
 //                                     enabled control with that caption (the report window and
 //                                     the main window share a title, so every such window is
 //                                     looked at)
+//   harvala_probe texts "Title"    -> the text of every control of every visible window with that
+//                                     title, one line each (a message box's text included)
 // A "no" (no such window, no such enabled control) is exit code 3, a failed call 2, a wrong
 // command line 64: exit code 1 is left to Wine, which now and then ends a fresh process with it
 // before the program runs.
@@ -68,6 +70,19 @@ BOOL CALLBACK CheckWindow(HWND w, LPARAM param) {
   return !search->enabled;
 }
 
+BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+  wchar_t buffer[1024] = {};
+  GetWindowTextW(control, buffer, 1024);
+  if (buffer[0] != L'\0') std::printf("%ls\n", buffer);
+  return TRUE;
+}
+
+BOOL CALLBACK PrintWindow(HWND w, LPARAM title) {
+  if (IsWindowVisible(w) && HasText(w, reinterpret_cast<const wchar_t*>(title)))
+    EnumChildWindows(w, PrintControl, 0);
+  return TRUE;
+}
+
 int Enabled(const wchar_t* title, const wchar_t* caption) {
   ControlSearch search{title, caption};
   EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
@@ -79,6 +94,10 @@ int Enabled(const wchar_t* title, const wchar_t* caption) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 4 && std::wcscmp(argv[1], L"enabled") == 0) return Enabled(argv[2], argv[3]);
   if (argc != 3) return 64;
+  if (std::wcscmp(argv[1], L"texts") == 0) {
+    EnumWindows(PrintWindow, reinterpret_cast<LPARAM>(argv[2]));
+    return 0;
+  }
   HWND w = FindByTitle(argv[2]);
   if (std::wcscmp(argv[1], L"exists") == 0) return w && IsWindowVisible(w) ? 0 : kNo;
   if (!w) return kNo;

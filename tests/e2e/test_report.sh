@@ -3,11 +3,18 @@
 # save dialog, and read the files as other programs would.
 source "$(dirname "$0")/lib.sh"
 e2e_begin
+# The small file system mounted below goes with the script, however it ends.
+trap 'umount -l "$FULL" 2>/dev/null; e2e_cleanup' EXIT
 
 REPORTS="$E2E_OUT/reports"
 REPORTS_WIN="Z:${REPORTS//\//\\}"
+FULL="$REPORTS/full"  # a small file system of its own, filled up
+BOARD_KEY='HKCU\Software\Install\Harvala\Mainboard'
+BOARD='Плата ASUS 日本 Ωmega é 😀'
+umount -l "$FULL" 2>/dev/null
 rm -rf "$REPORTS"
 mkdir -p "$REPORTS"
+wine_tool reg delete "$BOARD_KEY" /f >/dev/null 2>&1
 
 report_click() {  # report_click X Y: a point of the report window's client area
   local w ox oy
@@ -48,6 +55,36 @@ fill_save_dialog() {  # fill_save_dialog TYPE NAME
 }
 save_report() {  # save_report TYPE NAME
   fill_save_dialog "$@" && wait_until 15 save_dialog_gone
+}
+# Saves over an existing file: the dialog asks first, and Yes is its default button.
+replace_question() { wine_tool "$E2E_PROBE" enabled "Save report as..." "&Yes" >/dev/null; }
+save_over() {  # save_over TYPE NAME
+  fill_save_dialog "$@" || return 1
+  wait_until 10 replace_question || { fail "the dialog asks before replacing $2"; return 1; }
+  keys Return
+  wait_until 15 save_dialog_gone
+}
+# The program's message box: a window with the program's title and an OK button.
+error_box() { control_enabled "OK"; }
+no_error_box() { ! error_box; }
+# A save over a file of the reports folder that fails: the box names the file with a reason
+# under it, Return closes it, and the file and its folder are as they were.
+failed_save_over() {  # failed_save_over WHAT TYPE NAME EXTENSION (NAME may hold a subfolder\)
+  local what=$1 name=$3 before kept=$E2E_OUT/kept
+  local file=$REPORTS/${name//\\//}.$4 path_win=$REPORTS_WIN\\$name.$4
+  local folder=${file%/*}
+  cp "$file" "$kept"
+  before=$(ls -A "$folder")
+  save_over "$2" "$name"
+  wait_until 15 error_box && pass "$what: a message box says so" ||
+    fail "$what: a message box says so"
+  check "$what: it names the file and why" \
+    test -n "$(probe texts | grep -A1 -Fx "$path_win" | sed -n 2p)"
+  keys Return
+  wait_until 10 no_error_box && pass "$what: Return closes the box" ||
+    fail "$what: Return closes the box"
+  check "$what: the file is as it was" cmp -s "$kept" "$file"
+  check_eq "$what: nothing is left beside it" "$before" "$(ls -A "$folder")"
 }
 
 reg_clear
@@ -97,7 +134,7 @@ import sys
 from html.parser import HTMLParser
 import html5lib
 
-data = open(sys.argv[1], "rb").read().decode("cp1252")
+data = open(sys.argv[1], "rb").read().decode("ascii")  # every other character is a reference
 parser = html5lib.HTMLParser()
 parser.parse(data)
 errors = [e for e in parser.errors if e[1] != "expected-doctype-but-got-start-tag"]
@@ -145,10 +182,69 @@ wait_until 10 report_gone &&
 check "the main window stays" window_shown
 check "the program still runs" harvala_running
 
+# A mainboard named outside the ANSI code page: every file keeps the name.
+printf 'Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n"Full"="%s"\r\n' \
+  "${BOARD_KEY/HKCU/HKEY_CURRENT_USER}" "$BOARD" | iconv -f UTF-8 -t UTF-16 >"$E2E_OUT/board.reg"
+wine_tool reg import 'Z:'"${E2E_OUT//\//\\}"'\board.reg' >/dev/null 2>&1
+
 # Once the report is done, the window's own close (Alt+F4 here) closes it like Accept.
 open_report && pass "a second report opens" || fail "a second report opens"
 # A close before the report is done is ignored.
 wait_until 60 report_done || fail "the second report is done"
+
+save_report 1 "board_rich"
+save_report 2 "board_web"
+save_report 4 "board_plain"
+check "the files name a board outside the code page" /usr/bin/python3 - "$REPORTS" "$BOARD" <<'PY'
+import html, sys
+folder, board = sys.argv[1], sys.argv[2]
+read = lambda name: open(f"{folder}/{name}", "rb").read()
+
+def rtf(ch):  # \uN, with the code page's bytes or "?" after it; two surrogates beyond the BMP
+    o = ord(ch)
+    if o < 0x80:
+        return ch
+    if o > 0xFFFF:
+        v = o - 0x10000
+        return f"\\u{0xD800 + (v >> 10) - 65536}?\\u{0xDC00 + (v & 0x3FF) - 65536}?"
+    try:
+        fallback = "".join(f"\\'{b:02x}" for b in ch.encode("cp1252"))
+    except UnicodeEncodeError:
+        fallback = "?"
+    return f"\\u{o if o < 32768 else o - 65536}{fallback}"
+
+rich, web, plain = read("board_rich.rtf"), read("board_web.htm"), read("board_plain.txt")
+problems = []
+if not rich.isascii() or "".join(map(rtf, board)).encode() not in rich:
+    problems.append("rich text")
+if not web.isascii() or board not in html.unescape(web.decode("ascii")):
+    problems.append("web page")
+if not plain.startswith(b"\xef\xbb\xbf") or board.encode() not in plain:
+    problems.append("plain text")
+if problems:
+    print("wrong:", *problems, file=sys.stderr)
+sys.exit(1 if problems else 0)
+PY
+wine_tool reg delete "$BOARD_KEY" /f >/dev/null 2>&1
+
+# Saves that fail. Wine's dialog lets a read-only file through (Windows' refuses it, as asked
+# by the program); the save itself then refuses to replace it.
+printf 'an earlier report\r\n' >"$REPORTS/locked.txt"
+chmod a-w "$REPORTS/locked.txt"
+failed_save_over "a read-only file" 4 locked txt
+# A disk that fills part way through the rich text (about 8 KB): one page of 4 KB is left.
+mkdir -p "$FULL"
+if mount -t tmpfs -o size=64k harvala_full "$FULL" 2>/dev/null; then
+  head -c 980 "$REPORTS/report_rich.rtf" >"$FULL/earlier.rtf"
+  dd if=/dev/zero of="$FULL/filler" bs=4096 2>/dev/null
+  truncate -s -4096 "$FULL/filler"
+  failed_save_over "a full disk" 1 'full\earlier' rtf
+  umount -l "$FULL"
+else
+  echo "skip - a full disk: no tmpfs can be mounted here"
+fi
+save_report 4 "after_failures"
+check "the report window saves again after the failures" test -s "$REPORTS/after_failures.txt"
 read -r rw _ _ <<<"$(report_window)"
 keys --window "$rw" alt+F4
 wait_until 10 report_gone && pass "closing the done report window closes it" ||

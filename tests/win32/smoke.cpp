@@ -282,33 +282,73 @@ std::string FileBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void CheckFiles(w32::SystemWin32& system) {
-  wchar_t temp[MAX_PATH + 1] = {};
-  ::GetTempPathW(MAX_PATH, temp);
-  const std::string path = w32::Narrow(std::wstring(temp)) + "harvala_smoke.txt";
+// The names in a folder, "." and ".." left out.
+std::vector<std::wstring> FolderNames(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  HANDLE find = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (::FindNextFileW(find, &found));
+  ::FindClose(find);
+  return names;
+}
+
+void CheckAnsi(w32::SystemWin32& system) {
   struct Case {
     std::string utf8;
     std::string ansi;
+    bool exact;
   };
   const Case cases[] = {
-      {"caf\xC3\xA9\xC2\xB7", "caf\xE9\xB7"},
-      {"\xE2\x82\xAC\r\n\xCE\xA9", "\x80\r\n?"},  // the euro sign is in cp1252, omega is not
-      {"", ""},
-      {"bad \xFF byte", "bad ? byte"},
+      {"caf\xC3\xA9\xC2\xB7", "caf\xE9\xB7", true},
+      {"\xE2\x82\xAC\r\n\xCE\xA9", "\x80\r\n?", false},  // the euro is in cp1252, omega is not
+      {"", "", true},
+      {"bad \xFF byte", "bad ? byte", false},
+      {"?", "?", true},
   };
   for (const Case& c : cases) {
     const auto ansi = system.ToAnsi(c.utf8);
-    Check(ansi && system.WriteFileBytes(path, *ansi) && FileBytes(path) == c.ansi,
-          "ToAnsi and WriteFileBytes write cp1252 for \"" + c.utf8 + "\"");
+    Check(ansi && ansi->bytes == c.ansi && ansi->exact == c.exact,
+          "ToAnsi writes cp1252 and says whether it lost anything for \"" + c.utf8 + "\"");
   }
-  ::DeleteFileW(w32::Widen(path).c_str());
-  Check(!system.WriteFileBytes("C:\\no\\such\\folder\\report.txt", "x"),
+}
+
+// A save replaces the file whole, or fails and leaves it as it was with nothing beside it.
+void CheckFiles(w32::SystemWin32& system) {
+  wchar_t temp[MAX_PATH + 1] = {};
+  ::GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"harvala_smoke";
+  ::CreateDirectoryW(folder.c_str(), nullptr);
+  const std::string base = w32::Narrow(folder) + "\\";
+  const std::string file = base + "report.txt";
+  Check(system.WriteFileBytes(file, "a much longer first version").ok &&
+            system.WriteFileBytes(file, "caf\xE9\r\n").ok && FileBytes(file) == "caf\xE9\r\n",
+        "WriteFileBytes replaces a file whole");
+  const std::string readOnly = base + "read-only.txt";
+  Check(system.WriteFileBytes(readOnly, "old").ok, "WriteFileBytes makes a new file");
+  ::SetFileAttributesW(w32::Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
+  const auto refused = system.WriteFileBytes(readOnly, "new");
+  Check(!refused.ok && !refused.error.empty() && FileBytes(readOnly) == "old",
+        "WriteFileBytes leaves a read-only file as it was and says why: " + refused.error);
+  ::SetFileAttributesW(w32::Widen(readOnly).c_str(), FILE_ATTRIBUTE_NORMAL);
+  const std::wstring inner = folder + L"\\folder.txt";
+  ::CreateDirectoryW(inner.c_str(), nullptr);
+  ::CreateDirectoryW((inner + L"\\inside").c_str(), nullptr);
+  const auto onFolder = system.WriteFileBytes(w32::Narrow(inner), "new");
+  Check(!onFolder.ok && !onFolder.error.empty() && FolderNames(inner).size() == 1,
+        "WriteFileBytes does not replace a folder: " + onFolder.error);
+  Check(FolderNames(folder).size() == 3, "a failed WriteFileBytes leaves no file behind");
+  Check(!system.WriteFileBytes("C:\\no\\such\\folder\\report.txt", "x").ok,
         "WriteFileBytes fails in a missing folder");
-  Check(!system.WriteFileBytes("", "x"), "WriteFileBytes fails for an empty path");
-  bool anyLead = false;
-  for (int b = 0; b < 256; ++b)
-    anyLead = anyLead || system.IsAnsiLeadByte(static_cast<unsigned char>(b));
-  Check(!anyLead, "no lead bytes in cp1252");
+  Check(!system.WriteFileBytes("", "x").ok, "WriteFileBytes fails for an empty path");
+  ::RemoveDirectoryW((inner + L"\\inside").c_str());
+  ::RemoveDirectoryW(inner.c_str());
+  for (const std::wstring& name : FolderNames(folder))
+    ::DeleteFileW((folder + L"\\" + name).c_str());
+  ::RemoveDirectoryW(folder.c_str());
 }
 
 // Windows writes the dates and times; what the user's locale makes of them is checked end to
@@ -394,6 +434,7 @@ int main() {
     CheckVariantMapping();
     CheckUnsignedMapping();
     CheckRegistry();
+    CheckAnsi(system);
     CheckFiles(system);
     CheckDatesAndTimes(system);
     CheckSystem(system);

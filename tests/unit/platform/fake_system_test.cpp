@@ -32,34 +32,43 @@ class FakeSystemFileTest : public ::testing::Test {
 
 TEST_F(FakeSystemFileTest, WritesTheBytesAndReplacesTheFile) {
   const auto path = (dir_ / "report.txt").string();
-  ASSERT_TRUE(system.WriteFileBytes(path, "a much longer first version of the file"));
-  ASSERT_TRUE(system.WriteFileBytes(path, std::string("Caf\xE9\0\r\n", 7)));
+  ASSERT_TRUE(system.WriteFileBytes(path, "a much longer first version of the file").ok);
+  ASSERT_TRUE(system.WriteFileBytes(path, std::string("Caf\xE9\0\r\n", 7)).ok);
   EXPECT_EQ(ReadFile(path), std::string("Caf\xE9\0\r\n", 7));
   EXPECT_EQ(system.writtenFiles, (std::vector<std::string>{path, path}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
 }
 
-TEST_F(FakeSystemFileTest, ReportsFilesItCannotWrite) {
-  EXPECT_FALSE(system.WriteFileBytes((dir_ / "no such folder" / "r.txt").string(), "x"));
-  EXPECT_FALSE(system.WriteFileBytes(dir_.string(), "x"));  // a folder, not a file
-  EXPECT_FALSE(system.WriteFileBytes("", "x"));
+TEST_F(FakeSystemFileTest, ReportsFilesItCannotWriteAndLeavesThemAsTheyWere) {
+  const auto folder = dir_ / "folder";
+  std::filesystem::create_directories(folder / "inside");
+  const auto kept = (dir_ / "kept.txt").string();
+  ASSERT_TRUE(system.WriteFileBytes(kept, "old").ok);
+  EXPECT_FALSE(system.WriteFileBytes((dir_ / "no such folder" / "r.txt").string(), "x").ok);
+  EXPECT_FALSE(system.WriteFileBytes(folder.string(), "x").ok);  // a folder, not a file
+  EXPECT_FALSE(system.WriteFileBytes("", "x").ok);
   system.failFileWrites = true;
-  EXPECT_FALSE(system.WriteFileBytes((dir_ / "r.txt").string(), "x"));
-  EXPECT_FALSE(std::filesystem::exists(dir_ / "r.txt"));
-  EXPECT_TRUE(system.writtenFiles.empty());
+  const platform::FileWriteResult failed = system.WriteFileBytes(kept, "new");
+  EXPECT_FALSE(failed.ok);
+  EXPECT_EQ(failed.error, system.writeError);
+  EXPECT_EQ(ReadFile(kept), "old");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 2);  // no stray file
+  EXPECT_EQ(system.writtenFiles.size(), 1u);
 }
 
 TEST(FakeSystemTest, AnsiCodePages) {
   FakeSystem system;
-  EXPECT_EQ(system.ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"), "Caf\xE9 \x80 ?");
-  for (int b = 0; b < 256; ++b) EXPECT_FALSE(system.IsAnsiLeadByte(static_cast<unsigned char>(b)));
+  const auto cp1252 = system.ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD");
+  EXPECT_EQ(cp1252->bytes, "Caf\xE9 \x80 ?");
+  EXPECT_FALSE(cp1252->exact);
+  EXPECT_TRUE(system.ToAnsi("Caf\xC3\xA9 \xE2\x82\xAC ?")->exact);
   system.ansiCodePage = 932;
   // "ソ", "＋", "±" and a character the sample lacks.
-  EXPECT_EQ(system.ToAnsi("\xE3\x82\xBD\xEF\xBC\x8B\xC2\xB1\xC3\xA9!"),
-            "\x83\x5C\x81\x7B\x81\x7D?!");
-  EXPECT_TRUE(system.IsAnsiLeadByte(0x81));
-  EXPECT_TRUE(system.IsAnsiLeadByte(0xE0));
-  EXPECT_FALSE(system.IsAnsiLeadByte(0x5C));
-  EXPECT_FALSE(system.IsAnsiLeadByte(0xA5));
+  const auto cp932 = system.ToAnsi("\xE3\x82\xBD\xEF\xBC\x8B\xC2\xB1\xC3\xA9!");
+  EXPECT_EQ(cp932->bytes, "\x83\x5C\x81\x7B\x81\x7D?!");
+  EXPECT_FALSE(cp932->exact);
+  EXPECT_TRUE(system.ToAnsi("\xE3\x82\xBD!")->exact);
 }
 
 TEST(FakeSystemTest, WritesDatesAndTimesInItsPictures) {

@@ -50,6 +50,8 @@ class ReportWindowTest : public ::testing::Test {
 TEST_F(ReportWindowTest, WithoutTransparencyTheReportStartsOnceAtTheFirstTick) {
   ReportWindow& w = Open(false);
   EXPECT_TRUE(w.Descargador->Enabled());
+  EXPECT_EQ(w.LStatus->Caption(), "");  // nothing to say before the first step
+  EXPECT_EQ(w.LStatus->Left(), 48);
   EXPECT_FALSE(w.BSave->Enabled());
   EXPECT_FALSE(w.BClose->Enabled());
   EXPECT_EQ(w.Desc1->Caption(), "Make and save report as...");
@@ -163,6 +165,45 @@ TEST_F(ReportWindowTest, SavesEachFormatAnyNumberOfTimes) {
   EXPECT_EQ(plain.find('\xC2'), std::string::npos);
   EXPECT_EQ(fx.system.saveRequests.back().defaultExtension, "rtf");
   EXPECT_EQ(w.SaveFilterIndex, 2);
+  std::filesystem::remove_all(dir);
+}
+
+// Only a save that fails says so: which file, and why in Windows' words, in a box the report
+// window owns. The file stays as it was, and the window can save again and close.
+TEST_F(ReportWindowTest, AFailedSaveIsToldOnceAndTheWindowGoesOn) {
+  ReportWindow& w = Open(false);
+  fx.backend.Tick(*w.Descargador);
+  w.form.nativeHandle = 0x1234;
+  const auto dir = std::filesystem::temp_directory_path() / "harvala_report_window_fail";
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "old.txt").string();
+  struct Case {
+    std::string path;  // empty: the dialog was cancelled
+    bool fail;
+    std::size_t told;
+  };
+  for (const Case& c : {Case{"", false, 0}, Case{path, true, 1}, Case{path, false, 0}}) {
+    fx.system.errorsShown.clear();
+    fx.system.failFileWrites = c.fail;
+    fx.system.saveResult = {c.path, 4};
+    w.BSave->onClick();
+    ASSERT_EQ(fx.system.errorsShown.size(), c.told) << c.path << c.fail;
+    EXPECT_TRUE(w.BSave->Enabled());
+    EXPECT_TRUE(w.BClose->Enabled());
+  }
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << "old report";
+  fx.system.failFileWrites = true;
+  w.BSave->onClick();
+  EXPECT_EQ(ReadFile(path), "old report");
+  ASSERT_EQ(fx.system.errorsShown.size(), 1u);
+  EXPECT_EQ(fx.system.errorsShown[0].owner, 0x1234u);
+  EXPECT_EQ(fx.system.errorsShown[0].title, "Brenlow Harvala");
+  EXPECT_EQ(fx.system.errorsShown[0].message, path + "\r\n" + fx.system.writeError);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+  fx.Main().Timer1->SetEnabled(false);
+  w.BClose->onClick();
+  EXPECT_TRUE(fx.Main().Timer1->Enabled());
+  EXPECT_FALSE(w.form.Loaded());
   std::filesystem::remove_all(dir);
 }
 

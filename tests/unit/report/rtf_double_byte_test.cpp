@@ -1,78 +1,23 @@
 // The saved rich text on a double-byte ANSI code page: a second byte that reads as \, { or }
-// must not change the document's structure.
+// must not change the document's structure, and a reader that does not know \u still reads
+// each character in the code page.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "report/formats.h"
 #include "report/report_window.h"
+#include "report/rtf_reading.h"
 #include "support/app_fixture.h"
 #include "support/cp1252.h"
 
 namespace hv::report {
 namespace {
 
-// What a reader of the file sees: the group depth, whether it ever went below zero, and the
-// bytes of text, \'hh turned back into the byte it stands for.
-struct RtfReading {
-  int depth = 0;
-  bool underflow = false;
-  std::string text;
-};
-
-int HexDigit(char c) {
-  return std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : std::tolower(c) - 'a' + 10;
-}
-
-RtfReading ReadRtf(const std::string& rtf) {
-  RtfReading r;
-  for (std::size_t i = 0; i < rtf.size(); ++i) {
-    const char c = rtf[i];
-    if (c == '{' || c == '}') {
-      r.depth += c == '{' ? 1 : -1;
-      r.underflow = r.underflow || r.depth < 0;
-    } else if (c != '\\') {
-      if (c != '\r' && c != '\n') r.text += c;
-    } else if (i + 1 < rtf.size() &&
-               std::string_view("\\{}").find(rtf[i + 1]) != std::string::npos) {
-      r.text += rtf[++i];
-    } else if (i + 3 < rtf.size() && rtf[i + 1] == '\'') {
-      r.text += static_cast<char>(HexDigit(rtf[i + 2]) * 16 + HexDigit(rtf[i + 3]));
-      i += 3;
-    } else {  // a control word, its number and the one space that ends it
-      while (i + 1 < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[i + 1]))) ++i;
-      while (i + 1 < rtf.size() &&
-             (std::isdigit(static_cast<unsigned char>(rtf[i + 1])) || rtf[i + 1] == '-')) {
-        ++i;
-      }
-      if (i + 1 < rtf.size() && rtf[i + 1] == ' ') ++i;
-    }
-  }
-  return r;
-}
-
-TEST(RtfDoubleBytes, EveryByteOfADoubleByteCharacterIsEscaped) {
-  test::FakeSystem system;
-  system.ansiCodePage = 932;
-  const std::pair<std::string, std::string> cases[] = {
-      {"A\x83\x5C{", "A\\'83\\'5c{"},                // "ソ": the second byte is a backslash
-      {"\x81\x7B\x81\x7D", "\\'81\\'7b\\'81\\'7d"},  // "＋±": braces
-      {"\\'b7 plain", "\\'b7 plain"},                // ASCII, and escapes already made, unchanged
-      {"end\x95", "end\\'95"},                       // a lead byte with nothing after it
-      {"\xA5\xDF", "\xA5\xDF"},                      // single-byte katakana are not lead bytes
-      {"", ""},
-  };
-  for (const auto& [ansi, escaped] : cases) EXPECT_EQ(EscapeDoubleBytes(ansi, system), escaped);
-
-  system.ansiCodePage = 1252;
-  std::string everyByte;
-  for (int b = 1; b < 256; ++b) everyByte += static_cast<char>(b);
-  EXPECT_EQ(EscapeDoubleBytes(everyByte, system), everyByte);
-}
+using test::ReadRtf;
+using test::RtfReading;
 
 class RtfReportTest : public ::testing::Test {
  protected:
@@ -129,12 +74,19 @@ TEST_F(RtfReportTest, ValuesWithDoubleByteCharactersKeepTheDocumentWhole) {
   EXPECT_EQ(ReadRtf(SavedRtf("Anna")).text, plainRtf);
 }
 
-TEST_F(RtfReportTest, SingleByteCodePagesSaveTheTextAsItWas) {
-  const std::string value = "Caf\xC3\xA9 \\{} \xC2\xB1";
-  const std::string rtf = SavedRtf(value);
-  const std::string expected = test::Utf8ToCp1252(fx.App().reportWindow->texts.Tb1.text + "\r\n");
-  EXPECT_EQ(rtf, expected);
-  EXPECT_NE(rtf.find("Caf\xE9 \\\\\\{\\} \xB1"), std::string::npos);
+// On a single-byte code page an old reader sees what the file held before (the code page's
+// bytes), and a reader that knows \u sees the text itself.
+TEST_F(RtfReportTest, SingleByteCodePagesReadAsBeforeAndInFull) {
+  for (const std::string value :
+       {"Caf\xC3\xA9 \\{} \xC2\xB1", "\xD0\x9E\xD0\xBB\xD1\x8C\xD0\xB3\xD0\xB0 \xCE\xA9"}) {
+    const std::string rtf = SavedRtf(value);
+    const std::string text = fx.App().reportWindow->texts.Tb1.text + "\r\n";
+    for (char c : rtf) ASSERT_LT(static_cast<unsigned char>(c), 0x80) << value;
+    EXPECT_EQ(ReadRtf(rtf).text, ReadRtf(test::Utf8ToCp1252(text)).text) << value;
+    EXPECT_EQ(ReadRtf(rtf, true).text, ReadRtf(text, true).text) << value;
+    EXPECT_NE(ReadRtf(rtf, true).text.find("Registered by: " + value), std::string::npos);
+  }
+  EXPECT_NE(SavedRtf("Caf\xC3\xA9").find("Caf\\u233\\'e9"), std::string::npos);
 }
 
 }  // namespace

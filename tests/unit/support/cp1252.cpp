@@ -60,7 +60,8 @@ constexpr const char* kCp932SampleUtf8[] = {"\xE3\x82\xBD", "\xE8\xA1\xA8", "\xE
 
 }  // namespace
 
-std::string Utf8ToCp932Sample(std::string_view utf8) {
+std::string Utf8ToCp932Sample(std::string_view utf8, bool* exact) {
+  if (exact) *exact = true;
   std::string out;
   std::size_t i = 0;
   while (i < utf8.size()) {
@@ -74,6 +75,7 @@ std::string Utf8ToCp932Sample(std::string_view utf8) {
       if (cp && d.cp == *cp) known = &d;
     if (!known) {
       out += '?';
+      if (exact) *exact = false;
       continue;
     }
     out += static_cast<char>(known->lead);
@@ -104,7 +106,8 @@ std::string Cp932SampleToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+std::string Utf8ToCp1252(std::string_view utf8, bool* exact) {
+  if (exact) *exact = true;
   std::string out;
   out.reserve(utf8.size());
   std::size_t i = 0;
@@ -112,6 +115,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     const auto cp = Decode(utf8, i);
     const auto byte = cp ? ToByte(*cp) : std::nullopt;
     out += byte ? *byte : '?';
+    if (!byte && exact) *exact = false;
   }
   return out;
 }

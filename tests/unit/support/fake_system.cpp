@@ -1,5 +1,6 @@
 #include "support/fake_system.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "support/ascii.h"
@@ -112,23 +113,32 @@ platform::SaveDialogResult FakeSystem::SaveDialog(const platform::SaveDialogRequ
   return saveDialogHandler ? saveDialogHandler(request) : saveResult;
 }
 
-std::optional<std::string> FakeSystem::ToAnsi(const std::string& utf8) {
-  return ansiCodePage == 932 ? Utf8ToCp932Sample(utf8) : Utf8ToCp1252(utf8);
+std::optional<platform::AnsiText> FakeSystem::ToAnsi(const std::string& utf8) {
+  platform::AnsiText ansi;
+  ansi.bytes =
+      ansiCodePage == 932 ? Utf8ToCp932Sample(utf8, &ansi.exact) : Utf8ToCp1252(utf8, &ansi.exact);
+  return ansi;
 }
 
-bool FakeSystem::IsAnsiLeadByte(unsigned char byte) {
-  return ansiCodePage == 932 && IsCp932LeadByte(byte);
-}
-
-bool FakeSystem::WriteFileBytes(const std::string& path, const std::string& bytes) {
-  if (failFileWrites || path.empty()) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
+platform::FileWriteResult FakeSystem::WriteFileBytes(const std::string& path,
+                                                     const std::string& bytes) {
+  if (failFileWrites) return {false, writeError};
+  if (path.empty())
+    return {false, "The filename, directory name, or volume label syntax is incorrect."};
+  const std::filesystem::path target(path);
+  const std::filesystem::path temp = target.parent_path() / "~hvfake.tmp";
+  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+  if (!out) return {false, "The system cannot find the path specified."};
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   out.close();
-  if (!out) return false;
+  std::error_code error;
+  if (out) std::filesystem::rename(temp, target, error);
+  if (!out || error) {
+    std::filesystem::remove(temp, error);
+    return {false, "Access is denied."};
+  }
   writtenFiles.push_back(path);
-  return true;
+  return {};
 }
 
 std::optional<std::string> FakeSystem::ShortDate(const platform::CalendarDate& date) {

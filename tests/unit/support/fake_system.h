@@ -28,10 +28,15 @@ class FakeSystem : public platform::System {
   // Logs the request, then answers with saveDialogHandler when set, else saveResult.
   platform::SaveDialogResult SaveDialog(const platform::SaveDialogRequest& request) override;
   // Windows-1252, or with ansiCodePage 932 a few double-byte characters of that code page.
-  std::optional<std::string> ToAnsi(const std::string& utf8) override;
-  bool IsAnsiLeadByte(unsigned char byte) override;
-  // Really writes the file; false when it cannot be written or failFileWrites is on.
-  bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
+  std::optional<platform::AnsiText> ToAnsi(const std::string& utf8) override;
+  // Really writes the file, through a new file beside it as Windows does; fails with
+  // writeError when failFileWrites is on, leaving the file as it was.
+  platform::FileWriteResult WriteFileBytes(const std::string& path,
+                                           const std::string& bytes) override;
+  void ShowError(std::uintptr_t owner, const std::string& title,
+                 const std::string& message) override {
+    errorsShown.push_back({owner, title, message});
+  }
   unsigned AnsiCodePage() override { return ansiCodePage; }
   // A stand-in for Windows' formatting: the pictures below with English names, and like
   // Windows no date before 1601.
@@ -53,6 +58,7 @@ class FakeSystem : public platform::System {
   platform::SaveDialogResult saveResult;  // cancelled unless set
   std::function<platform::SaveDialogResult(const platform::SaveDialogRequest&)> saveDialogHandler;
   bool failFileWrites = false;
+  std::string writeError = "There is not enough space on the disk.";
   std::string shortDateFormat = "dd/MM/yyyy";
   std::string longTimeFormat = "HH:mm:ss";
   std::string amMarker = "AM", pmMarker = "PM";
@@ -63,6 +69,11 @@ class FakeSystem : public platform::System {
   std::vector<std::pair<std::uintptr_t, std::string>> openedUrls;
   std::vector<platform::SaveDialogRequest> saveRequests;
   std::vector<std::string> writtenFiles;  // paths written successfully, in order
+  struct ShownError {
+    std::uintptr_t owner;
+    std::string title, message;
+  };
+  std::vector<ShownError> errorsShown;
 };
 
 }  // namespace hv::test
