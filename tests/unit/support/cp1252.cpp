@@ -4,6 +4,8 @@
 #include <iterator>
 #include <optional>
 
+#include "platform/utf8.h"
+
 namespace hv::test {
 
 namespace {
@@ -54,10 +56,6 @@ constexpr DoubleByte kCp932Sample[] = {{0x30BD, 0x83, 0x5C},
                                        {0x00B1, 0x81, 0x7D},
                                        {0x30FC, 0x81, 0x5B}};
 
-// The sample's characters as UTF-8, in the order of kCp932Sample.
-constexpr const char* kCp932SampleUtf8[] = {"\xE3\x82\xBD", "\xE8\xA1\xA8", "\xEF\xBC\x8B",
-                                            "\xC2\xB1", "\xE3\x83\xBC"};
-
 }  // namespace
 
 std::string Utf8ToCp932Sample(std::string_view utf8, bool* exact) {
@@ -97,11 +95,10 @@ std::string Cp932SampleToUtf8(std::string_view bytes) {
       continue;
     }
     const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[++i]) : 0;
-    std::string character = "\xEF\xBF\xBD";  // U+FFFD
-    for (std::size_t k = 0; k < std::size(kCp932Sample); ++k)
-      if (kCp932Sample[k].lead == lead && kCp932Sample[k].trail == trail)
-        character = kCp932SampleUtf8[k];
-    out += character;
+    char32_t cp = platform::kReplacementCharacter;
+    for (const DoubleByte& d : kCp932Sample)
+      if (d.lead == lead && d.trail == trail) cp = d.cp;
+    platform::AppendUtf8(out, cp);
   }
   return out;
 }
