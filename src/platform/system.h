@@ -54,6 +54,9 @@ class System {
   virtual std::uint32_t TickCount() = 0;    // timeGetTime: wraps after 49.7 days
   virtual std::uint64_t TickCount64() = 0;  // milliseconds since Windows started
   virtual std::optional<std::string> Environment(const std::string& name) = 0;
+  // Whether two names are one as Windows compares account names: ordinal, letter case
+  // ignored (CompareStringOrdinal), so "JSmith" is the account "jsmith".
+  virtual bool SameNameIgnoringCase(const std::string& a, const std::string& b) = 0;
   virtual std::optional<std::uint32_t> FileAttributes(const std::string& path) = 0;
   virtual void OpenUrl(std::uintptr_t owner, const std::string& url) = 0;  // ShellExecute "Open"
   // The bytes of HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion\DigitalProductId read from
@@ -78,6 +81,9 @@ class System {
   // A time of day (0..23, 0..59, 0..59) in the user's long time format, with the locale's
   // own morning and afternoon markers where it uses them; nullopt when Windows cannot.
   virtual std::optional<std::string> LongTime(const TimeOfDay& time) = 0;
+  // The user's long time format as a picture ("HH:mm:ss", "h:mm:ss tt"); nullopt when the
+  // locale has none.
+  virtual std::optional<std::string> LongTimeFormat() = 0;
   virtual char DecimalSeparator() = 0;
   virtual LocalTime Now() = 0;
 };

@@ -54,8 +54,9 @@ void Fill(const std::optional<platform::WmiItem>& item, std::span<const Read> re
 
 void Gather(ReportRun& run, Slots& s) {
   s[kName] = sections::UserName(run.app.system);
-  Fill(sections::UsersAccount(run.app.wmi, run.app.system, s[kName]), kAccountReads, s);
-  Fill(sections::UsersItem(run.app.wmi, sections::kLoginProfileQuery, "Caption", s[kName]),
+  Fill(sections::FindUserAccount(run.app.wmi, run.app.system, s[kName]), kAccountReads, s);
+  Fill(sections::FindUserItem(run.app.wmi, run.app.system, sections::kLoginProfileQuery, "Caption",
+                              s[kName]),
        kProfileReads, s);
 }
 

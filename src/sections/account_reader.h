@@ -22,14 +22,16 @@ std::string UserAccountQuery(const std::string& user, const std::string& domain)
 // The environment's "UserName", blanks around it removed; "" when unset.
 std::string UserName(platform::System& system);
 
-// The first item of the query whose matchProp, trimmed, is exactly the user's name (letter
-// case included: WMI compares without regard to case). An empty name matches nothing and
-// runs no query; neither does an item whose matchProp cannot be read.
-std::optional<platform::WmiItem> UsersItem(platform::WmiService* wmi, const std::string& wql,
-                                           const char* matchProp, const std::string& user);
+// The first item of the query whose matchProp, trimmed, is the user's name as Windows
+// compares account names, letter case ignored: at a domain logon "UserName" keeps the case
+// typed at the logon screen ("JSmith" for the account "jsmith"). An empty name matches
+// nothing and runs no query; neither does an item whose matchProp cannot be read.
+std::optional<platform::WmiItem> FindUserItem(platform::WmiService* wmi, platform::System& system,
+                                              const std::string& wql, const char* matchProp,
+                                              const std::string& user);
 
 // The Win32_UserAccount item of the user, or nullopt.
-std::optional<platform::WmiItem> UsersAccount(platform::WmiService* wmi, platform::System& system,
-                                              const std::string& user);
+std::optional<platform::WmiItem> FindUserAccount(platform::WmiService* wmi,
+                                                 platform::System& system, const std::string& user);
 
 }  // namespace hv::sections

@@ -22,15 +22,7 @@ constexpr int kUsageTime = 54;  // "(HHMMSS) hs."
 void PlaceValue(shell::MainWindow& w, int row) { WriteCaption(w, row, w.LT[row]->Caption()); }
 
 void RefreshUsageTime(shell::App& app) {
-  shell::MainWindow& w = app.Main();
-  const std::string up = shell::UpTime(app);
-  if (up.empty()) {
-    // No clock to show: the row keeps its text and the refresh stops.
-    w.Timer1->SetEnabled(false);
-    w.L[9]->SetToolTipText(w.L[9]->Caption());
-    return;
-  }
-  WriteValue(w, 9, FillPlaceholder(app.text[kUsageTime], "(HHMMSS)", up));
+  WriteValue(app.Main(), 9, FillPlaceholder(app.text[kUsageTime], "(HHMMSS)", shell::UpTime(app)));
 }
 
 void RefreshVirtualMemory(shell::App& app) {

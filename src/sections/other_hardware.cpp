@@ -3,7 +3,6 @@
 // lines. It ends by starting the one-second refresh of the battery rows.
 #include "sections/other_hardware.h"
 
-
 #include "sections/page_model.h"
 #include "sections/value_rules.h"
 #include "shell/main_window.h"

@@ -40,13 +40,14 @@ void Store(const platform::WmiItem& item, const char* prop, std::string& slot) {
 Account Gather(const Page& p) {
   Account a;
   a.name = UserName(p.app.system);
-  if (const auto user = UsersAccount(p.app.wmi, p.app.system, a.name)) {
+  if (const auto user = FindUserAccount(p.app.wmi, p.app.system, a.name)) {
     Store(*user, "Domain", a.domain);
     Store(*user, "AccountType", a.accountType);
     Store(*user, "PasswordChangeable", a.passwordChangeable);
     Store(*user, "PasswordExpires", a.passwordExpires);
   }
-  if (const auto profile = UsersItem(p.app.wmi, kLoginProfileQuery, "Caption", a.name)) {
+  if (const auto profile =
+          FindUserItem(p.app.wmi, p.app.system, kLoginProfileQuery, "Caption", a.name)) {
     Store(*profile, "Privileges", a.privileges);
     Store(*profile, "BadPasswordCount", a.badPasswords);
     Store(*profile, "LastLogon", a.lastLogon);
@@ -75,10 +76,8 @@ std::optional<std::string> LastLogonText(const Page& p, const std::string& lastL
   return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", *time);
 }
 
-std::optional<std::string> UsageTimeText(const Page& p) {
-  const std::string upTime = shell::UpTime(p.app);
-  if (upTime.empty()) return std::nullopt;
-  return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", upTime);
+std::string UsageTimeText(const Page& p) {
+  return FillPlaceholder(p.t[kTimeTemplate], "(HHMMSS)", shell::UpTime(p.app));
 }
 
 std::optional<std::string> LogonsText(const Page& p, const std::string& logons) {

@@ -63,10 +63,34 @@ ClockParts UpTimeParts(std::uint64_t ms) {
   return p;
 }
 
+std::string TimeSeparator(const std::string& picture) {
+  std::optional<std::string> separator;  // set once an hour field has been passed
+  for (std::size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    if (c == '\'') {  // quoted text stands as it is
+      const std::size_t close = std::min(picture.find('\'', i + 1), picture.size());
+      if (separator) *separator += picture.substr(i + 1, close - i - 1);
+      i = close + 1;
+    } else if (c == 'h' || c == 'H') {
+      separator = std::string();
+      while (i < picture.size() && picture[i] == c) ++i;
+    } else if (c == 'm' && separator) {
+      return *separator;
+    } else {
+      if (separator) *separator += c;
+      ++i;
+    }
+  }
+  return ":";
+}
+
 std::string UpTime(App& app, ClockParts* parts) {
   const ClockParts p = UpTimeParts(app.system.TickCount64());
   if (parts) *parts = p;
-  return app.system.LongTime({p.hours, p.minutes, p.seconds}).value_or("");
+  const std::string separator = TimeSeparator(app.system.LongTimeFormat().value_or(""));
+  const auto twoDigits = [](std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  return twoDigits(p.days * 24 + p.hours) + separator + twoDigits(p.minutes) + separator +
+         twoDigits(p.seconds);
 }
 
 std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts) {

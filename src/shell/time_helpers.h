@@ -12,17 +12,22 @@ namespace hv::shell {
 
 class App;
 
-// The parts of the latest result; whole days only ever appear here, never in the text.
+// The parts of the latest result.
 struct ClockParts {
   std::int64_t days = 0;
   std::int32_t hours = 0, minutes = 0, seconds = 0;
 };
 
-// Milliseconds since start-up cut into whole days and the time of day that remains.
+// Milliseconds since start-up cut into whole days and the hours, minutes and seconds left.
 ClockParts UpTimeParts(std::uint64_t ms);
-// The time since Windows started as a time of day in the user's long time format, days
-// dropped; "" when Windows cannot write it. From the 64-bit tick count: it keeps counting
-// past the 24.9 and 49.7 days at which a 32-bit millisecond count turns negative or wraps.
+// The separator between the hours and the minutes of a Windows time picture ("HH.mm.ss"
+// gives "."), quotes taken off; ":" for a picture without hours followed by minutes.
+std::string TimeSeparator(const std::string& picture);
+// The time since Windows started as a duration: all its hours, whole days included, with at
+// least two digits, then minutes and seconds of two digits, joined by the separator of the
+// user's long time format and without a morning or afternoon marker ("51:04:05" after 2 days
+// and 3 hours). From the 64-bit tick count, so it keeps counting past the 24.9 and 49.7 days
+// at which a 32-bit millisecond count turns negative or wraps.
 std::string UpTime(App& app, ClockParts* parts = nullptr);
 
 // A count of minutes as "HH:mm" on the 24-hour clock, days dropped; a negative count goes

@@ -231,6 +231,18 @@ std::optional<std::string> SystemWin32::Environment(const std::string& name) {
   return std::nullopt;
 }
 
+bool SystemWin32::SameNameIgnoringCase(const std::string& a, const std::string& b) {
+  const std::wstring wa = Widen(a);
+  const std::wstring wb = Widen(b);
+  if (wa.size() > static_cast<std::size_t>(INT_MAX) ||
+      wb.size() > static_cast<std::size_t>(INT_MAX))
+    return false;
+  // Ordinal with case ignored is how Windows matches account names: by the system's own
+  // upper-case table, the same whatever the user's locale.
+  return ::CompareStringOrdinal(wa.data(), static_cast<int>(wa.size()), wb.data(),
+                                static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+}
+
 std::optional<std::uint32_t> SystemWin32::FileAttributes(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
@@ -330,6 +342,8 @@ std::optional<std::string> SystemWin32::LongTime(const platform::TimeOfDay& time
     return ::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &*when, nullptr, buffer, size);
   });
 }
+
+std::optional<std::string> SystemWin32::LongTimeFormat() { return LocaleText(LOCALE_STIMEFORMAT); }
 
 unsigned SystemWin32::AnsiCodePage() { return ::GetACP(); }
 

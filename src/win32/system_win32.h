@@ -16,6 +16,7 @@ class SystemWin32 : public platform::System {
   std::uint32_t TickCount() override;
   std::uint64_t TickCount64() override;
   std::optional<std::string> Environment(const std::string& name) override;
+  bool SameNameIgnoringCase(const std::string& a, const std::string& b) override;
   std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
   void OpenUrl(std::uintptr_t owner, const std::string& url) override;
   std::optional<std::vector<std::uint8_t>> DigitalProductId() override;
@@ -28,6 +29,7 @@ class SystemWin32 : public platform::System {
   unsigned AnsiCodePage() override;
   std::optional<std::string> ShortDate(const platform::CalendarDate& date) override;
   std::optional<std::string> LongTime(const platform::TimeOfDay& time) override;
+  std::optional<std::string> LongTimeFormat() override;
   char DecimalSeparator() override;
   platform::LocalTime Now() override;
 };

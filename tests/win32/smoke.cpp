@@ -368,6 +368,9 @@ void CheckDatesAndTimes(w32::SystemWin32& system) {
   Check(
       !system.LongTime({24, 0, 0}) && !system.LongTime({0, 60, 0}) && !system.LongTime({0, 0, -1}),
       "LongTime refuses parts out of range");
+  const auto picture = system.LongTimeFormat();
+  Check(picture && picture->find('m') != std::string::npos,
+        "LongTimeFormat: " + picture.value_or("none"));
 }
 
 void CheckSystem(w32::SystemWin32& system) {
@@ -381,6 +384,13 @@ void CheckSystem(w32::SystemWin32& system) {
   Check(system.TickCount64() > 0, "TickCount64");
   Check(system.Environment("PATH").has_value(), "PATH is set");
   Check(!system.Environment("HARVALA_SMOKE_UNSET"), "an unset variable reads as nullopt");
+  Check(system.SameNameIgnoringCase("JSmith", "jsmith") &&
+            system.SameNameIgnoringCase("\xC3\x89lo\xC3\xAFse", "\xC3\xA9LO\xC3\x8FSE") &&
+            system.SameNameIgnoringCase("\xD0\x9E\xD0\xBB\xD1\x8C\xD0\xB3\xD0\xB0",
+                                        "\xD0\x9E\xD0\x9B\xD0\xAC\xD0\x93\xD0\x90") &&
+            !system.SameNameIgnoringCase("Anna", "Anne") &&
+            !system.SameNameIgnoringCase("Anna", "Anna "),
+        "SameNameIgnoringCase ignores letter case only");
   ::SetEnvironmentVariableW(L"HARVALA_SMOKE_EMPTY", L"");
   Check(system.Environment("HARVALA_SMOKE_EMPTY") == std::string(), "an empty variable");
   const std::wstring longValue(5000, L'v');

@@ -59,9 +59,12 @@ TEST(UserAccountQuery, PageAndReportAskForTheAccountTheEnvironmentNames) {
   };
   const Case cases[] = {
       {"Anna", "HQ", "where Name = 'Anna' and Domain = 'HQ'", hq},
-      // WMI compares text without regard to case; the name must still match exactly.
+      // WMI compares text without regard to case, and so does Windows for account names.
       {"Anna", "hq", "where Name = 'Anna' and Domain = 'hq'", hq},
-      {"Anna", "LAB", "where Name = 'Anna' and Domain = 'LAB'", none},  // only "anna" there
+      {"Anna",
+       "LAB",
+       "where Name = 'Anna' and Domain = 'LAB'",
+       {"Lab", "Temp duplicate", "Yes", "Yes"}},
       {"Anna", "NOWHERE", "where Name = 'Anna' and Domain = 'NOWHERE'", none},
       // Without a domain to go by, the first account of that name.
       {"Anna", nullptr, "where Name = 'Anna'", local},
@@ -96,7 +99,33 @@ TEST(UserAccountQuery, PageAndReportAskForTheAccountTheEnvironmentNames) {
   }
 }
 
-TEST(ReportUserAccount, ExactNameMatchFirstItemWinsAndOddValuesShowUnknown) {
+// At a domain logon "UserName" keeps the letter case typed at the logon screen.
+TEST(UserAccountQuery, PageAndReportFindTheUserInAnyLetterCase) {
+  struct Case {
+    const char *machine, *account, *typed;
+  };
+  const Case cases[] = {{"typical", "Anna", "ANNA"},
+                        {"typical", "Anna", "aNNa"},
+                        {"domain_accounts", "Ольга", "ОЛЬГА"},  // a login profile only
+                        {"domain_accounts", "Éloïse", "éLOÏSE"},
+                        {"domain_accounts", "Ελενη", "ΕΛΕΝΗ"}};
+  for (const Case& c : cases) {
+    const auto shown = [&c](const char* user) {
+      AppFixture page(c.machine), report(c.machine);
+      for (AppFixture* fx : {&page, &report}) fx->system.environment["UserName"] = user;
+      Values rows = AppFixture::RowValues(page.StartOn(2), 2, 10);
+      rows.erase(rows.begin() + 7);  // the usage time, which is no account's
+      const Values values = UserAccount(report).values;
+      rows.insert(rows.end(), values.begin() + 1, values.end());
+      return rows;
+    };
+    const Values exact = shown(c.account);
+    EXPECT_NE(exact, Values(exact.size(), "Unknown")) << c.account;
+    EXPECT_EQ(shown(c.typed), exact) << c.typed;
+  }
+}
+
+TEST(ReportUserAccount, FirstItemOfTheNameWinsAndOddValuesShowUnknown) {
   AppFixture fx("legacy_traps");
   fx.system.environment["UserName"] = "  Bert ";
   EXPECT_EQ(UserAccount(fx).values,
@@ -116,7 +145,6 @@ TEST(ReportUserAccount, WithoutTheUsersItemsOnlyTheNameIsKnown) {
     const char* name;
   };
   const Case cases[] = {
-      {"typical", "anna", "anna"},      // differs from the account's name in case only
       {"typical", "Zoe", "Zoe"},        // no such account
       {"typical", "   ", "Unknown"},    // a blank name matches nothing
       {"typical", nullptr, "Unknown"},  // the variable is not set

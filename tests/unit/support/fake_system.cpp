@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/utf8.h"
 #include "support/ascii.h"
 #include "support/cp1252.h"
 
@@ -86,6 +87,22 @@ std::string FormatPicture(const std::string& picture, const platform::LocalTime&
   return out;
 }
 
+// Upper case to lower case in the scripts account names are tested in.
+char32_t FoldCase(char32_t c) {
+  if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+      (c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F)) {
+    return c + 0x20;
+  }
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+  return c;
+}
+
+std::u32string Folded(const std::string& utf8) {
+  std::u32string out;
+  for (std::size_t i = 0; i < utf8.size();) out += FoldCase(platform::DecodeUtf8(utf8, i));
+  return out;
+}
+
 template <typename Map>
 auto FindNoCase(const Map& map, const std::string& name)
     -> std::optional<typename Map::mapped_type> {
@@ -98,6 +115,10 @@ auto FindNoCase(const Map& map, const std::string& name)
 
 std::optional<std::string> FakeSystem::Environment(const std::string& name) {
   return FindNoCase(environment, name);
+}
+
+bool FakeSystem::SameNameIgnoringCase(const std::string& a, const std::string& b) {
+  return Folded(a) == Folded(b);
 }
 
 std::optional<std::uint32_t> FakeSystem::FileAttributes(const std::string& path) {

@@ -21,6 +21,9 @@ class FakeSystem : public platform::System {
   std::uint64_t TickCount64() override { return tickCount64; }
   // Looked up without regard to letter case, as Windows does.
   std::optional<std::string> Environment(const std::string& name) override;
+  // A stand-in for Windows' ordinal comparison ignoring case: folds the letters of ASCII,
+  // Latin-1, Greek and Cyrillic.
+  bool SameNameIgnoringCase(const std::string& a, const std::string& b) override;
   // Looked up without regard to letter case; nullopt for a path not listed.
   std::optional<std::uint32_t> FileAttributes(const std::string& path) override;
   void OpenUrl(std::uintptr_t owner, const std::string& url) override;
@@ -42,6 +45,7 @@ class FakeSystem : public platform::System {
   // Windows no date before 1601.
   std::optional<std::string> ShortDate(const platform::CalendarDate& date) override;
   std::optional<std::string> LongTime(const platform::TimeOfDay& time) override;
+  std::optional<std::string> LongTimeFormat() override { return longTimeFormat; }
   char DecimalSeparator() override { return decimalSeparator; }
   platform::LocalTime Now() override { return now; }
 
