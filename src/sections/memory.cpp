@@ -49,9 +49,10 @@ Modules ReadModules(platform::WmiService* wmi) {
   return m;
 }
 
-// A broken negative total is no total at all, so every figure from it shows "Unknown"
-// rather than a wrong share. The total stays in 64 bits: 2 TB of memory and more is 2^31 KB.
-std::int64_t StorableTotal(std::int64_t kb) { return kb < 1 ? 0 : kb; }
+// The total in KB, or 0 where it is not known: a broken negative total is no total at all,
+// so every figure from it shows "Unknown" rather than a wrong share. The total stays in 64
+// bits: 2 TB of memory and more is 2^31 KB.
+std::int64_t KnownTotalKb(std::int64_t kb) { return kb < 1 ? 0 : kb; }
 
 std::optional<std::string> TotalText(std::int64_t totalKb) {
   if (totalKb < 1) return std::nullopt;
@@ -97,7 +98,7 @@ void ShowMemory(shell::App& app) {
     freeKb = FreePhysicalMemoryKb(*item).value_or(0);
     cache = ReadText(*item, "LargeSystemCache");
   }
-  const std::int64_t totalKb = StorableTotal(m.totalKb);
+  const std::int64_t totalKb = KnownTotalKb(m.totalKb);
   w.RamTotalKb = totalKb;
 
   w.Titulo->SetCaption(t[10 + kPage]);

@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
 # What harvala.exe says of itself, read from the file: the Windows it needs, the DLLs it
-# imports (Windows' own only) and one version number in its version resource and manifest.
+# imports (Windows' own only) and one version number in its version resource and manifest;
+# and that the test programs built with it are console programs.
 source "$(dirname "$0")/lib.sh"
 [ -f "$E2E_EXE" ] || { echo "missing $E2E_EXE" >&2; exit 1; }
 headers=$(x86_64-w64-mingw32-objdump -p "$E2E_EXE")
 field() { printf '%s\n' "$headers" | awk -v f="$1" '$1 == f { print $2 }'; }
 check_eq "OS version 6.1 (Windows 7)" "6.1" "$(field MajorOSystemVersion).$(field MinorOSystemVersion)"
 check_eq "subsystem version 6.1" "6.1" "$(field MajorSubsystemVersion).$(field MinorSubsystemVersion)"
+check_eq "a windowed program" "00000002" "$(field Subsystem)"
+# The test programs and probes beside it are console programs for the same Windows.
+for tool in "$(dirname "$E2E_EXE")"/*.exe; do
+  [ "$tool" = "$E2E_EXE" ] && continue
+  check_eq "${tool##*/}: a console program for Windows 6.1" "00000003 6.1 6.1" \
+    "$(x86_64-w64-mingw32-objdump -p "$tool" | awk '$1 == "Subsystem" { s = $2 }
+      $1 ~ /^(Major|Minor)OSystemVersion$/ { o = o (o ? "." : "") $2 }
+      $1 ~ /^(Major|Minor)SubsystemVersion$/ { v = v (v ? "." : "") $2 }
+      END { print s, o, v }')"
+done
 
 imports=$(printf '%s\n' "$headers" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')
 check_eq "imports only Windows' own DLLs, none unused" \

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times and dates as the user's regional settings make them. For each case the settings are
-# written before the program starts; then the User account page's usage time and the title
-# line of a saved plain-text report must read exactly as Windows itself formats the same
-# clock readings, which harvala_locale_probe asks it for.
+# written before the program starts; then the User account page's usage time must count the
+# time since start-up with the separator of the user's long time format, and the title line
+# of a saved plain-text report must read exactly as Windows itself formats the same clock
+# readings, which harvala_locale_probe asks it for.
 #
 # How Wine 8 picks the user's locale, as measured here:
 # - The user default locale comes from the Unix locale of each Wine process. LC_ALL alone
@@ -57,14 +58,14 @@ texts_for() {
   esac
 }
 
-# The time of day of each uptime second from $1 to $2 milliseconds, days dropped, as Windows
-# formats it, one a line.
+# The usage time of each uptime second from $1 to $2 milliseconds, one a line: every hour
+# since start-up (two digits at least), minutes and seconds, joined by TIME_SEPARATOR.
 uptime_texts() {
-  local s words=()
+  local s
   for ((s = $1 / 1000; s <= $2 / 1000; s++)); do
-    words+=("time=$((s / 3600 % 24)):$((s / 60 % 60)):$((s % 60))")
+    printf '%02d%s%02d%s%02d\n' $((s / 3600)) "$TIME_SEPARATOR" $((s / 60 % 60)) \
+      "$TIME_SEPARATOR" $((s % 60))
   done
-  lprobe "${words[@]}"
 }
 
 # The end of the title line for each second between two "now" readings, one a line: the
@@ -151,6 +152,8 @@ title_line() {
 run_case() {
   local label=$1 language=$3 name
   name=$(tr -c 'a-zA-Z0-9\n' '_' <<<"$label")
+  # What stands between the hours and the minutes of the long time format.
+  TIME_SEPARATOR=$(sed -E "s/^[^hH]*[hH]+([^m]*)m.*/\1/; s/'//g" <<<"$4")
   use_locale "$2"
   texts_for "$language"
   # One import writes the case's regional settings and the program's settings. Being the
@@ -177,9 +180,9 @@ run_case() {
   rows=$(usage_time_rows) || fail "$label: Copy all gave nothing"
   value=$(head -1 <<<"$rows")
   if one_of "$value" "$(tail -n +2 <<<"$rows")"; then
-    pass "$label: the usage time as Windows formats it"
+    pass "$label: the usage time in the user's separator"
   else
-    fail "$label: the usage time as Windows formats it"
+    fail "$label: the usage time in the user's separator"
     e2e_log "actual:   $value"
     e2e_log "expected: $(listed "$(tail -n +2 <<<"$rows")")"
   fi
@@ -213,8 +216,8 @@ run_case "a. m./p. m. markers" en_US.UTF-8 English "hh:mm:ss tt" "a. m." "p. m."
   "en-US 01:05:09 p. m." "9/12/2026"
 run_case "vorm./nachm. markers" en_US.UTF-8 English "h:mm:ss tt" "vorm." "nachm." "yyyy-MM-dd" \
   "en-US 1:05:09 nachm." "2026-12-09"
-run_case "month names" en_US.UTF-8 English "HH:mm:ss" AM PM "dd-MMM-yyyy" \
-  "en-US 13:05:09" "09-Dec-2026"
+run_case "month names, dots in the time" en_US.UTF-8 English "HH.mm.ss" AM PM "dd-MMM-yyyy" \
+  "en-US 13.05.09" "09-Dec-2026"
 # The locale's own markers are "a. m." and "p. m." with a narrow no-break space (U+202F),
 # which code page 1252 lacks: the saved report keeps it, in UTF-8.
 NNBSP=$'\xe2\x80\xaf'

@@ -41,7 +41,7 @@ check_eq "User account: the name from the environment" "Name: $user" "$(line "$t
 check_eq "User account: no account class, so no domain" "Domain: Unknown" "$(line "$text" 4)"
 check_eq "User account: no login profile, so no logon count" "Logon's number: Unknown" \
   "$(line "$text" 12)"
-check "User account: the usage time" grep -Eq '^Usage time: [0-9]{1,2}:[0-9]{2}:[0-9]{2}( [AP]M)? hs\.$' \
+check "User account: the usage time" grep -Eq '^Usage time: [0-9]{2,}:[0-9]{2}:[0-9]{2} hs\.$' \
   <<<"$(line "$text" 11)"
 check_eq "User account: ten rows" "12" "$(wc -l <<<"$text")"
 
