@@ -7,8 +7,8 @@
 #include <shellapi.h>
 
 #include <climits>
-#include <cwchar>
 
+#include "win32/file_save.h"
 #include "win32/raii.h"
 #include "win32/registry_shell.h"
 
@@ -17,8 +17,6 @@ namespace {
 
 // Big enough for any path the dialog can return, long-path prefixes included.
 constexpr DWORD kSaveBufferChars = 32768;
-// Names tried for the new file beside a saved one before the save gives up.
-constexpr DWORD kTempAttempts = 64;
 
 const wchar_t* OrNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
 
@@ -86,75 +84,6 @@ std::optional<std::string> Formatted(FormatFn format) {
   if (got <= 0 || got > size) return std::nullopt;
   text.resize(static_cast<std::size_t>(got - 1));  // less the NUL
   return Narrow(text);
-}
-
-bool WriteAll(HANDLE file, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const std::size_t left = bytes.size() - done;
-    const DWORD chunk = left > 0x40000000u ? 0x40000000u : static_cast<DWORD>(left);
-    DWORD written = 0;
-    if (!::WriteFile(file, bytes.data() + done, chunk, &written, nullptr)) return false;
-    if (written == 0) {
-      ::SetLastError(ERROR_WRITE_FAULT);  // a write that moves nothing would loop forever
-      return false;
-    }
-    done += written;
-  }
-  return true;
-}
-
-// Windows' own text for an error, in the user's language, without its closing line break;
-// the number alone where Windows has no text for it.
-std::string ErrorText(DWORD code) {
-  wchar_t* buffer = nullptr;
-  const DWORD length = ::FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-  std::wstring text = length > 0 && buffer ? std::wstring(buffer, length) : std::wstring();
-  if (buffer) ::LocalFree(buffer);
-  while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
-    text.pop_back();
-  return text.empty() ? std::to_string(code) : Narrow(text);
-}
-
-platform::FileWriteResult Failed(DWORD code) { return {false, ErrorText(code)}; }
-
-// A new, empty file in the folder of target, under a name of its own: CREATE_NEW never opens
-// a file that is already there, so a name in use (a user's file, another save's) is passed
-// by. The name is short, so that it fits wherever target's name fits.
-KernelHandle CreateFileBeside(const std::wstring& target, std::wstring& temp) {
-  const std::size_t slash = target.find_last_of(L"\\/");
-  const std::wstring folder = slash == std::wstring::npos ? L"" : target.substr(0, slash + 1);
-  const DWORD seed = ::GetTickCount() ^ (::GetCurrentProcessId() << 16);
-  for (DWORD attempt = 0; attempt < kTempAttempts; ++attempt) {
-    wchar_t name[16] = {};
-    std::swprintf(name, std::size(name), L"~hv%08lx.tmp",
-                  static_cast<unsigned long>(seed + attempt));
-    temp = folder + name;
-    HANDLE raw = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    // CreateFileW fails with INVALID_HANDLE_VALUE, not the null the handle owner treats as empty.
-    if (raw != INVALID_HANDLE_VALUE) return KernelHandle(raw);
-    const DWORD error = ::GetLastError();
-    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
-  }
-  temp.clear();
-  return KernelHandle();
-}
-
-// The written file takes target's place in one step; a file already there is replaced whole.
-DWORD TakePlaceOf(const std::wstring& target, const std::wstring& written) {
-  const DWORD attributes = ::GetFileAttributesW(target.c_str());
-  // Windows refuses to move a file over a read-only one (ERROR_ACCESS_DENIED); Wine 8 moves
-  // over it. Refused here for both, with Windows' error.
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-    return ERROR_ACCESS_DENIED;
-  if (!::MoveFileExW(written.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return ::GetLastError();
-  }
-  return ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -303,19 +232,7 @@ platform::SaveDialogResult SystemWin32::SaveDialog(const platform::SaveDialogReq
 
 platform::FileWriteResult SystemWin32::WriteFileBytes(const std::string& path,
                                                       const std::string& bytes) {
-  if (path.empty()) return Failed(ERROR_INVALID_NAME);
-  const std::wstring target = Widen(path);
-  std::wstring temp;
-  KernelHandle file = CreateFileBeside(target, temp);
-  if (!file) return Failed(::GetLastError());
-  DWORD error = WriteAll(file.get(), bytes) ? ERROR_SUCCESS : ::GetLastError();
-  // On disk before it takes the old file's place, so that a crash never leaves a short file.
-  if (error == ERROR_SUCCESS && !::FlushFileBuffers(file.get())) error = ::GetLastError();
-  file.reset();
-  if (error == ERROR_SUCCESS) error = TakePlaceOf(target, temp);
-  if (error == ERROR_SUCCESS) return {};
-  ::DeleteFileW(temp.c_str());
-  return Failed(error);
+  return SaveFile(Widen(path), bytes);
 }
 
 void SystemWin32::ShowError(std::uintptr_t owner, const std::string& title,

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "win32/file_save.h"
 #include "win32/raii.h"
 #include "win32/registry_shell.h"
 #include "win32/resource_assets.h"
@@ -316,6 +317,47 @@ void CheckAnsi(w32::SystemWin32& system) {
   }
 }
 
+// The old file held the way a scanner holds it: Wine refuses to replace a file open without
+// FILE_SHARE_DELETE.
+HANDLE Hold(const std::string& path) {
+  return ::CreateFileW(w32::Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+DWORD WINAPI CloseSoon(void* held) {
+  ::Sleep(300);
+  ::CloseHandle(held);
+  return 0;
+}
+
+// ReplaceFileW's worst documented failure, which Wine never gives: the old file moved to the
+// backup name, the new one not moved in.
+BOOL WINAPI ReplaceHalfway(LPCWSTR replaced, LPCWSTR, LPCWSTR backup, DWORD, LPVOID, LPVOID) {
+  ::MoveFileExW(replaced, backup, MOVEFILE_REPLACE_EXISTING);
+  ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+  return FALSE;
+}
+
+void CheckHeldFiles(w32::SystemWin32& system, const std::wstring& folder) {
+  const std::string file = w32::Narrow(folder) + "\\held.txt";
+  system.WriteFileBytes(file, "old");
+  const std::size_t files = FolderNames(folder).size();
+  const w32::KernelHandle closer(::CreateThread(nullptr, 0, CloseSoon, Hold(file), 0, nullptr));
+  Check(system.WriteFileBytes(file, "new").ok && FileBytes(file) == "new",
+        "WriteFileBytes waits for a file held for a moment");
+  ::WaitForSingleObject(closer.get(), INFINITE);
+  {
+    const w32::KernelHandle held(Hold(file));
+    const auto refused = system.WriteFileBytes(file, "newer");
+    Check(!refused.ok && FileBytes(file) == "new" && FolderNames(folder).size() == files,
+          "WriteFileBytes fails over a file held throughout and leaves it: " + refused.error);
+  }
+  const auto halfway = w32::SaveFile(w32::Widen(file), "newer", ReplaceHalfway);
+  Check(!halfway.ok && FileBytes(file) == "new" && FolderNames(folder).size() == files,
+        "a save cut short after the old file moved aside puts it back: " + halfway.error);
+  ::DeleteFileW(w32::Widen(file).c_str());
+}
+
 // A save replaces the file whole, or fails and leaves it as it was with nothing beside it.
 void CheckFiles(w32::SystemWin32& system) {
   wchar_t temp[MAX_PATH + 1] = {};
@@ -325,8 +367,9 @@ void CheckFiles(w32::SystemWin32& system) {
   const std::string base = w32::Narrow(folder) + "\\";
   const std::string file = base + "report.txt";
   Check(system.WriteFileBytes(file, "a much longer first version").ok &&
-            system.WriteFileBytes(file, "caf\xE9\r\n").ok && FileBytes(file) == "caf\xE9\r\n",
-        "WriteFileBytes replaces a file whole");
+            system.WriteFileBytes(file, "caf\xE9\r\n").ok && FileBytes(file) == "caf\xE9\r\n" &&
+            FolderNames(folder).size() == 1,
+        "WriteFileBytes replaces a file whole and leaves no other file");
   const std::string readOnly = base + "read-only.txt";
   Check(system.WriteFileBytes(readOnly, "old").ok, "WriteFileBytes makes a new file");
   ::SetFileAttributesW(w32::Widen(readOnly).c_str(), FILE_ATTRIBUTE_READONLY);
@@ -344,6 +387,7 @@ void CheckFiles(w32::SystemWin32& system) {
   Check(!system.WriteFileBytes("C:\\no\\such\\folder\\report.txt", "x").ok,
         "WriteFileBytes fails in a missing folder");
   Check(!system.WriteFileBytes("", "x").ok, "WriteFileBytes fails for an empty path");
+  CheckHeldFiles(system, folder);
   ::RemoveDirectoryW((inner + L"\\inside").c_str());
   ::RemoveDirectoryW(inner.c_str());
   for (const std::wstring& name : FolderNames(folder))
