@@ -106,9 +106,7 @@ TEST(UserAccountQuery, PageAndReportFindTheUserInAnyLetterCase) {
   };
   const Case cases[] = {{"typical", "Anna", "ANNA"},
                         {"typical", "Anna", "aNNa"},
-                        {"domain_accounts", "Ольга", "ОЛЬГА"},  // a login profile only
-                        {"domain_accounts", "Éloïse", "éLOÏSE"},
-                        {"domain_accounts", "Ελενη", "ΕΛΕΝΗ"}};
+                        {"domain_accounts", "Ольга", "ОЛЬГА"}};  // a login profile only
   for (const Case& c : cases) {
     const auto shown = [&c](const char* user) {
       AppFixture page(c.machine), report(c.machine);
