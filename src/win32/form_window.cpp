@@ -217,6 +217,12 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnCancelMode();
     case WM_ACTIVATE:
       return OnActivate(wParam, lParam);
+    case WM_SETFOCUS:
+      return OnSetFocus(reinterpret_cast<HWND>(wParam));
+    case WM_SYSCOMMAND:
+      return OnSysCommand(wParam, lParam);
+    case WM_SHOWWINDOW:
+      return OnShowWindow(wParam, lParam);
     case WM_HSCROLL:
       return OnHScroll(wParam, lParam);
     case WM_COMMAND:

@@ -65,11 +65,18 @@ class FormWindow {
   LRESULT OnMouseMove(WPARAM keys, LPARAM point);
   LRESULT OnCaptureChanged(LPARAM newOwner);
   LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSetFocus(HWND from);
+  LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnShowWindow(WPARAM wParam, LPARAM lParam);
   LRESULT OnCancelMode();
   LRESULT OnHScroll(WPARAM wParam, LPARAM lParam);
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnColorStatic(WPARAM wParam, LPARAM lParam);
   LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+
+  void SaveFocus();
+  bool RestoreFocus();
+  bool FocusOnChild() const;
 
   HCURSOR CursorAt(int x, int y) const;
   void UpdateToolTip(int x, int y);
@@ -86,7 +93,8 @@ class FormWindow {
   int depth_ = 0;
   bool retired_ = false;
   bool releasingCapture_ = false;  // our own ReleaseCapture after the last button went up
-  // The child control that had the focus when the window went inactive.
+  // The child control that had the focus when the window went inactive, minimized or hidden;
+  // it gets the focus back when the window comes back.
   HWND lastFocus_ = nullptr;
 };
 

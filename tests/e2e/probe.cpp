@@ -5,6 +5,9 @@
 //   harvala_probe alpha "Title"    -> the alpha, or "opaque" when the window is not layered
 //   harvala_probe exists "Title"   -> exit code 0 when a visible top-level window has that title
 //   harvala_probe close "Title"    -> asks the window to close, as its close box does
+//   harvala_probe minimize|restore "Title"
+//                                  -> minimizes or restores the window as its minimize box and
+//                                     the taskbar do; exit code 3 when it did not change
 //   harvala_probe enabled "Title" "Caption"
 //                                  -> exit code 0 when a visible window with that title has an
 //                                     enabled control with that caption (the report window and
@@ -104,5 +107,13 @@ int wmain(int argc, wchar_t** argv) {
   if (std::wcscmp(argv[1], L"client") == 0) return Client(w);
   if (std::wcscmp(argv[1], L"alpha") == 0) return Alpha(w);
   if (std::wcscmp(argv[1], L"close") == 0) return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 2;
+  const WPARAM command = std::wcscmp(argv[1], L"minimize") == 0  ? SC_MINIMIZE
+                         : std::wcscmp(argv[1], L"restore") == 0 ? SC_RESTORE
+                                                                 : 0;
+  // Sent, not posted: the window has handled it when this returns.
+  if (command &&
+      !SendMessageTimeoutW(w, WM_SYSCOMMAND, command, 0, SMTO_ABORTIFHUNG, 5000, nullptr))
+    return 2;
+  if (command) return (IsIconic(w) != FALSE) == (command == SC_MINIMIZE) ? 0 : kNo;
   return 64;
 }

@@ -78,6 +78,14 @@ check_eq "Space on the focused check box turns transparency off" 255 "$(probe al
 keys Tab Return                    # the transparency bar is disabled now: on to Accept
 wait_until 5 test "$(reg_get ChkTrans)" = "REG_DWORD 0x0"
 check_eq "Enter on the focused Accept stores the switch" "REG_DWORD 0x0" "$(reg_get ChkTrans)"
+# Minimized and restored, the window gives the focus back to Accept: Enter still presses it.
+choose_option 1 || fail "Customize opens a third time"
+sleep 1
+keys Tab Tab Tab Tab space Tab Tab # the switch on again, past the transparency bar to Accept
+probe minimize && probe restore || fail "the window is minimized and restored"
+keys Return
+wait_until 5 test "$(reg_get ChkTrans)" = "REG_DWORD 0x1"
+check_eq "Enter on Accept after a minimize and restore stores it" "REG_DWORD 0x1" "$(reg_get ChkTrans)"
 
 choose_option 3 && pass "About opens from the Options menu" ||
   fail "About opens from the Options menu"

@@ -1,5 +1,6 @@
 // The keyboard in the windowed controls, and a press that Windows takes away. Keys go in as
 // a user's do (SendInput) and through the backend's own message loop.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -110,17 +111,30 @@ TEST_F(KeyboardTest, AControlGoingOutOfReachHandsTheFocusToTheForm) {
 TEST_F(KeyboardTest, TheFocusComesBackWithTheWindow) {
   tk::Form other(backend, "G", 60, 60);
   other.Show();
-  ::SetForegroundWindow(backend.WindowOf(form));
-  Settle();
-  Press(VK_TAB);
-  Press(VK_TAB);
-  ASSERT_EQ(Focused(), "List");
-  ::SetForegroundWindow(backend.WindowOf(other));  // another window, as a dialog would be
-  Settle();
-  ASSERT_NE(Focused(), "List");
-  ::SetForegroundWindow(backend.WindowOf(form));
-  Settle();
-  EXPECT_EQ(Focused(), "List");
+  HWND self = backend.WindowOf(form);
+  HWND away = backend.WindowOf(other);  // another window, as a dialog would be
+  auto minimize = [=] { ::SendMessageW(self, WM_SYSCOMMAND, SC_MINIMIZE, 0); };
+  auto restore = [=] { ::SendMessageW(self, WM_SYSCOMMAND, SC_RESTORE, 0); };
+  auto leave = [=] { ::SetForegroundWindow(away); };
+  auto activate = [=] { ::SetForegroundWindow(self); };
+  // Last: a minimized window is activated before it is restored, as from the taskbar.
+  const std::vector<std::function<void()>> ways[] = {
+      {leave, activate}, {minimize, restore}, {minimize, leave, activate, restore}};
+  for (const auto& steps : ways) {
+    SCOPED_TRACE(&steps - ways);
+    saves = 0;
+    activate();
+    ::SetFocus(self);
+    Press(VK_TAB);
+    ASSERT_EQ(Focused(), "Save");
+    for (const auto& step : steps) {
+      step();
+      Settle();
+    }
+    EXPECT_EQ(Focused(), "Save");
+    Press(VK_RETURN);
+    EXPECT_EQ(saves, 1);
+  }
 }
 
 struct KeyCase {
