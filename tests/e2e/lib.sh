@@ -164,6 +164,12 @@ window_shown() { wine_tool "$E2E_PROBE" exists "$TITLE" >/dev/null; }
 control_enabled() { wine_tool "$E2E_PROBE" enabled "$TITLE" "$1" >/dev/null; }
 window_id() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -1; }
 
+# The clipboard's text; nothing when it holds none or its owner does not answer within 5 s.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+# Empties the clipboard. xclip stays behind to serve it until another program takes it: with
+# its output sent nowhere, it never holds open the pipe of a $(...) it runs in, which would
+# wait for it forever when the program under test puts nothing there.
+clear_clipboard() { printf '' | xclip -selection clipboard >/dev/null 2>&1; }
 # Input. A key or button the X server still holds down repeats into whichever window takes the
 # focus next (a popup menu that opens then closes itself on a repeated Escape), so a held key
 # fails the check where it was left held, naming it, and is let go for the checks after it.

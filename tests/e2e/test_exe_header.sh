@@ -9,14 +9,12 @@ field() { printf '%s\n' "$headers" | awk -v f="$1" '$1 == f { print $2 }'; }
 check_eq "OS version 6.1 (Windows 7)" "6.1" "$(field MajorOSystemVersion).$(field MinorOSystemVersion)"
 check_eq "subsystem version 6.1" "6.1" "$(field MajorSubsystemVersion).$(field MinorSubsystemVersion)"
 check_eq "a windowed program" "00000002" "$(field Subsystem)"
-# The test programs and probes beside it are console programs for the same Windows.
+# The test programs and probes beside it are console programs for the same Windows: OS
+# version, subsystem version, subsystem 3.
+versions='$1 ~ /^(Major|Minor)(OSystem|Subsystem)Version$|^Subsystem$/ { printf "%s ", $2 }'
 for tool in "$(dirname "$E2E_EXE")"/*.exe; do
-  [ "$tool" = "$E2E_EXE" ] && continue
-  check_eq "${tool##*/}: a console program for Windows 6.1" "00000003 6.1 6.1" \
-    "$(x86_64-w64-mingw32-objdump -p "$tool" | awk '$1 == "Subsystem" { s = $2 }
-      $1 ~ /^(Major|Minor)OSystemVersion$/ { o = o (o ? "." : "") $2 }
-      $1 ~ /^(Major|Minor)SubsystemVersion$/ { v = v (v ? "." : "") $2 }
-      END { print s, o, v }')"
+  [ "$tool" = "$E2E_EXE" ] || check_eq "${tool##*/}: a console program for Windows 6.1" \
+    "6 1 6 1 00000003 " "$(x86_64-w64-mingw32-objdump -p "$tool" | awk "$versions")"
 done
 
 imports=$(printf '%s\n' "$headers" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z' | sort | tr '\n' ' ')

@@ -8,12 +8,11 @@ e2e_begin
 wmic_values() {
   wmic_text "$@" | tail -n +2 | sed 's/ *$//; /^$/d'
 }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Copies the whole page shown: the text on the clipboard, CR removed.
 # The clipboard is emptied first, so that the text read is this copy's, not an earlier one.
 copy_all() {
   local before
-  printf '' | xclip -selection clipboard
+  clear_clipboard
   before=$(program_windows)
   click 650 470 3
   wait_until 10 test "$(program_windows)" -gt "$before"

@@ -40,7 +40,6 @@ reg_line() { printf '"%s"="%s"\n' "$1" "$(sed 's/\\/\\\\/g; s/"/\\"/g' <<<"$2")"
 use_locale() {
   if [ -n "$1" ]; then export LC_ALL="$1" 2>/dev/null; else unset LC_ALL 2>/dev/null; fi
 }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 one_of() { grep -qxF -- "$1" <<<"$2"; }  # one_of LINE LINES
 listed() { tr '\n' '/' <<<"$1" | sed 's:/$::'; }
 
@@ -99,7 +98,7 @@ usage_time_rows() {
   local windows before after
   click 40 $((49 + 35 + 17))
   sleep 0.5
-  printf '' | xclip -selection clipboard
+  clear_clipboard
   windows=$(program_windows)
   before=$(lprobe tick)
   click 650 470 3 # the page background, right button

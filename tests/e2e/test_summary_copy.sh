@@ -10,7 +10,6 @@ e2e_begin
 wmic_values() {
   wmic_text "$@" | tail -n +2 | sed 's/ *$//; /^$/d'
 }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # Chooses "Copy all" in the open copy menu by the keyboard: Down Down lands on it whether
 # the menu's navigation skips the disabled "Copy" or not.
 choose_copy_all() { keys Down Down Return; }

@@ -9,7 +9,6 @@ e2e_begin
 wmic_values() {
   wmic_text "$@" | tail -n +2 | sed 's/^ *//; s/ *$//; /^$/d'
 }
-clipboard() { xclip -o -selection clipboard 2>/dev/null; }
 # First letter upper case, the rest lower case.
 capitalised() { awk '{ print toupper(substr($0, 1, 1)) tolower(substr($0, 2)) }' <<<"$1"; }
 
@@ -18,7 +17,7 @@ capitalised() { awk '{ print toupper(substr($0, 1, 1)) tolower(substr($0, 2)) }'
 page_text() {
   local before
   click 40 $((49 + 35 * ($1 - 1) + 17)) 1
-  printf '' | xclip -selection clipboard
+  clear_clipboard
   before=$(program_windows)
   click 650 470 3 # the page background, right button
   wait_until 10 test "$(program_windows)" -gt "$before"

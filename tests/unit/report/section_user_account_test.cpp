@@ -104,15 +104,13 @@ TEST(UserAccountQuery, PageAndReportFindTheUserInAnyLetterCase) {
   struct Case {
     const char *machine, *account, *typed;
   };
-  const Case cases[] = {{"typical", "Anna", "ANNA"},
-                        {"typical", "Anna", "aNNa"},
+  const Case cases[] = {{"typical", "Anna", "aNNA"},
                         {"domain_accounts", "Ольга", "ОЛЬГА"}};  // a login profile only
   for (const Case& c : cases) {
     const auto shown = [&c](const char* user) {
       AppFixture page(c.machine), report(c.machine);
       for (AppFixture* fx : {&page, &report}) fx->system.environment["UserName"] = user;
       Values rows = AppFixture::RowValues(page.StartOn(2), 2, 10);
-      rows.erase(rows.begin() + 7);  // the usage time, which is no account's
       const Values values = UserAccount(report).values;
       rows.insert(rows.end(), values.begin() + 1, values.end());
       return rows;
