@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
+#include <utility>
 
 #include "sections/value_rules.h"
 #include "shell/app.h"
@@ -49,6 +51,86 @@ std::string WithLetterN(const std::string& chars) {
   return rest;
 }
 
+// The blanks that join a morning or afternoon marker to the fields: the space, and the
+// no-break and narrow no-break spaces that some locales put there.
+constexpr std::string_view kBlanks[] = {" ", "\xC2\xA0", "\xE2\x80\xAF"};
+
+std::size_t BlankAt(std::string_view text, std::size_t at) {
+  for (std::string_view blank : kBlanks)
+    if (text.substr(at).starts_with(blank)) return blank.size();
+  return 0;
+}
+
+std::size_t BlankAtEnd(std::string_view text) {
+  for (std::string_view blank : kBlanks)
+    if (text.ends_with(blank)) return blank.size();
+  return 0;
+}
+
+std::string TwoDigitsAtLeast(std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+// Quoted text from the quote at `at`, quotes taken off and '' made one apostrophe; an
+// unclosed quote runs to the end. Returns the index after it.
+std::size_t QuotedText(const std::string& picture, std::size_t at, std::string& out) {
+  for (std::size_t i = at + 1; i < picture.size(); ++i) {
+    if (picture[i] != '\'') {
+      out += picture[i];
+    } else if (i + 1 < picture.size() && picture[i + 1] == '\'') {
+      out += '\'';
+      ++i;
+    } else {
+      return i + 1;
+    }
+  }
+  return picture.size();
+}
+
+// The duration in the picture, or nullopt when the picture lacks an hour, a minute or a
+// second field.
+std::optional<std::string> DrawDuration(const std::string& picture, std::int64_t hours,
+                                        std::int32_t minutes, std::int32_t seconds) {
+  std::string out;
+  bool hour = false, minute = false, second = false;
+  for (std::size_t i = 0; i < picture.size();) {
+    const char c = picture[i];
+    if (c == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
+      out += '\'';  // '' outside quoted text is an apostrophe too
+      i += 2;
+      continue;
+    }
+    if (c == '\'') {
+      i = QuotedText(picture, i, out);
+      continue;
+    }
+    std::size_t run = i;
+    while (run < picture.size() && picture[run] == c) ++run;
+    if (c == 'h' || c == 'H') {
+      out += TwoDigitsAtLeast(hours);
+      hour = true;
+    } else if (c == 'm') {
+      out += TwoDigitsAtLeast(minutes);
+      minute = true;
+    } else if (c == 's') {
+      out += TwoDigitsAtLeast(seconds);
+      second = true;
+    } else if (c == 't') {
+      // A duration is no time of day: the marker goes, and the blank before it or else the
+      // one after it ("h:mm:ss tt", "tt h:mm:ss").
+      if (const std::size_t blank = BlankAtEnd(out)) {
+        out.resize(out.size() - blank);
+      } else {
+        run += BlankAt(picture, run);
+      }
+    } else {
+      out += c;
+      run = i + 1;
+    }
+    i = run;
+  }
+  if (!hour || !minute || !second) return std::nullopt;
+  return out;
+}
+
 }  // namespace
 
 ClockParts UpTimeParts(std::uint64_t ms) {
@@ -63,34 +145,17 @@ ClockParts UpTimeParts(std::uint64_t ms) {
   return p;
 }
 
-std::string TimeSeparator(const std::string& picture) {
-  std::optional<std::string> separator;  // set once an hour field has been passed
-  for (std::size_t i = 0; i < picture.size();) {
-    const char c = picture[i];
-    if (c == '\'') {  // quoted text stands as it is
-      const std::size_t close = std::min(picture.find('\'', i + 1), picture.size());
-      if (separator) *separator += picture.substr(i + 1, close - i - 1);
-      i = close + 1;
-    } else if (c == 'h' || c == 'H') {
-      separator = std::string();
-      while (i < picture.size() && picture[i] == c) ++i;
-    } else if (c == 'm' && separator) {
-      return *separator;
-    } else {
-      if (separator) *separator += c;
-      ++i;
-    }
-  }
-  return ":";
+std::string DurationInPicture(const std::string& picture, std::int64_t hours, std::int32_t minutes,
+                              std::int32_t seconds) {
+  if (auto drawn = DrawDuration(picture, hours, minutes, seconds)) return *std::move(drawn);
+  return *DrawDuration("HH:mm:ss", hours, minutes, seconds);
 }
 
 std::string UpTime(App& app, ClockParts* parts) {
   const ClockParts p = UpTimeParts(app.system.TickCount64());
   if (parts) *parts = p;
-  const std::string separator = TimeSeparator(app.system.LongTimeFormat().value_or(""));
-  const auto twoDigits = [](std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-  return twoDigits(p.days * 24 + p.hours) + separator + twoDigits(p.minutes) + separator +
-         twoDigits(p.seconds);
+  return DurationInPicture(app.system.LongTimeFormat().value_or(""), p.days * 24 + p.hours,
+                           p.minutes, p.seconds);
 }
 
 std::optional<std::string> MinutesToTime(std::int32_t minutes, ClockParts* parts) {

@@ -20,14 +20,18 @@ struct ClockParts {
 
 // Milliseconds since start-up cut into whole days and the hours, minutes and seconds left.
 ClockParts UpTimeParts(std::uint64_t ms);
-// The separator between the hours and the minutes of a Windows time picture ("HH.mm.ss"
-// gives "."), quotes taken off; ":" for a picture without hours followed by minutes.
-std::string TimeSeparator(const std::string& picture);
-// The time since Windows started as a duration: all its hours, whole days included, with at
-// least two digits, then minutes and seconds of two digits, joined by the separator of the
-// user's long time format and without a morning or afternoon marker ("51:04:05" after 2 days
-// and 3 hours). From the 64-bit tick count, so it keeps counting past the 24.9 and 49.7 days
-// at which a 32-bit millisecond count turns negative or wraps.
+// A duration drawn in a Windows time picture: each hour field (h, hh, H, HH) takes every hour
+// of it, with at least two digits; each minute and second field two digits; quoted text stands
+// as it is ('' is one apostrophe) and so does any other character; the morning or afternoon
+// marker (t, tt) is left out with the one blank that joins it to the fields. A picture that
+// lacks an hour, a minute or a second field gives "HH:mm:ss": a duration shows all three.
+// "HH' h 'mm' min 'ss' s'" gives "51 h 04 min 05 s" for 51 hours, 4 minutes and 5 seconds.
+std::string DurationInPicture(const std::string& picture, std::int64_t hours, std::int32_t minutes,
+                              std::int32_t seconds);
+// The time since Windows started as a duration in the user's long time format: all its hours,
+// whole days included ("51:04:05" after 2 days, 3 hours, 4 minutes and 5 seconds). From the
+// 64-bit tick count, so it keeps counting past the 24.9 and 49.7 days at which a 32-bit
+// millisecond count turns negative or wraps.
 std::string UpTime(App& app, ClockParts* parts = nullptr);
 
 // A count of minutes as "HH:mm" on the 24-hour clock, days dropped; a negative count goes

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Times and dates as the user's regional settings make them. For each case the settings are
 # written before the program starts; then the User account page's usage time must count the
-# time since start-up with the separator of the user's long time format, and the title line
-# of a saved plain-text report must read exactly as Windows itself formats the same clock
-# readings, which harvala_locale_probe asks it for.
+# time since start-up in the user's long time picture, and the title line of a saved
+# plain-text report must read exactly as Windows itself formats the same clock readings,
+# which harvala_locale_probe asks it for.
 #
 # How Wine 8 picks the user's locale, as measured here:
 # - The user default locale comes from the Unix locale of each Wine process. LC_ALL alone
@@ -58,12 +58,12 @@ texts_for() {
 }
 
 # The usage time of each uptime second from $1 to $2 milliseconds, one a line: every hour
-# since start-up (two digits at least), minutes and seconds, joined by TIME_SEPARATOR.
+# since start-up (two digits at least), minutes and seconds, drawn by the printf format
+# DURATION.
 uptime_texts() {
   local s
   for ((s = $1 / 1000; s <= $2 / 1000; s++)); do
-    printf '%02d%s%02d%s%02d\n' $((s / 3600)) "$TIME_SEPARATOR" $((s / 60 % 60)) \
-      "$TIME_SEPARATOR" $((s % 60))
+    printf "$DURATION\n" $((s / 3600)) $((s / 60 % 60)) $((s % 60))
   done
 }
 
@@ -145,14 +145,14 @@ title_line() {
   fi | tr -d '\r' | sed -n '2p'
 }
 
-# run_case LABEL UNIX_LOCALE LANGUAGE TIME_FORMAT AM PM SHORT_DATE WINDOWS_LOCALE SAMPLE
+# run_case LABEL UNIX_LOCALE LANGUAGE TIME_FORMAT AM PM SHORT_DATE WINDOWS_LOCALE SAMPLE DURATION
 # AM or PM "-" leaves the locale's own. SAMPLE is what Windows must make of 13:05:09 and of
-# 2026-12-09, joined by "|": it shows that the settings reach Windows at all.
+# 2026-12-09, joined by "|": it shows that the settings reach Windows at all. DURATION is how
+# the usage time must read in TIME_FORMAT, as a printf format of hours, minutes and seconds.
 run_case() {
   local label=$1 language=$3 name
   name=$(tr -c 'a-zA-Z0-9\n' '_' <<<"$label")
-  # What stands between the hours and the minutes of the long time format.
-  TIME_SEPARATOR=$(sed -E "s/^[^hH]*[hH]+([^m]*)m.*/\1/; s/'//g" <<<"$4")
+  DURATION=${10}
   use_locale "$2"
   texts_for "$language"
   # One import writes the case's regional settings and the program's settings. Being the
@@ -179,9 +179,9 @@ run_case() {
   rows=$(usage_time_rows) || fail "$label: Copy all gave nothing"
   value=$(head -1 <<<"$rows")
   if one_of "$value" "$(tail -n +2 <<<"$rows")"; then
-    pass "$label: the usage time in the user's separator"
+    pass "$label: the usage time in the user's long time picture"
   else
-    fail "$label: the usage time in the user's separator"
+    fail "$label: the usage time in the user's long time picture"
     e2e_log "actual:   $value"
     e2e_log "expected: $(listed "$(tail -n +2 <<<"$rows")")"
   fi
@@ -209,19 +209,20 @@ saved_lc_all_set=${LC_ALL+set}
 rm -f "$E2E_OUT/locale_saved.reg"
 wine_tool reg export "$INTL" "$E2E_OUT/locale_saved.reg" /y >/dev/null
 
-run_case "24-hour clock" en_US.UTF-8 English "HH:mm:ss" AM PM "dd/MM/yyyy" \
-  "en-US 13:05:09" "09/12/2026"
+# The 24-hour clock of French (Canada), its units quoted in the picture.
+run_case "24-hour clock with units" en_US.UTF-8 English "HH' h 'mm' min 'ss' s'" AM PM \
+  "dd/MM/yyyy" "en-US 13 h 05 min 09 s" "09/12/2026" "%02d h %02d min %02d s"
 run_case "a. m./p. m. markers" en_US.UTF-8 English "hh:mm:ss tt" "a. m." "p. m." "d/M/yyyy" \
-  "en-US 01:05:09 p. m." "9/12/2026"
+  "en-US 01:05:09 p. m." "9/12/2026" "%02d:%02d:%02d"
 run_case "vorm./nachm. markers" en_US.UTF-8 English "h:mm:ss tt" "vorm." "nachm." "yyyy-MM-dd" \
-  "en-US 1:05:09 nachm." "2026-12-09"
+  "en-US 1:05:09 nachm." "2026-12-09" "%02d:%02d:%02d"
 run_case "month names, dots in the time" en_US.UTF-8 English "HH.mm.ss" AM PM "dd-MMM-yyyy" \
-  "en-US 13.05.09" "09-Dec-2026"
+  "en-US 13.05.09" "09-Dec-2026" "%02d.%02d.%02d"
 # The locale's own markers are "a. m." and "p. m." with a narrow no-break space (U+202F),
 # which code page 1252 lacks: the saved report keeps it, in UTF-8.
 NNBSP=$'\xe2\x80\xaf'
 run_case "Spanish locale" es_ES.UTF-8 Spanish "hh:mm:ss tt" - - "dddd, d 'de' MMMM 'de' yyyy" \
-  "es-ES 01:05:09 p.${NNBSP}m." "miércoles, 9 de diciembre de 2026"
+  "es-ES 01:05:09 p.${NNBSP}m." "miércoles, 9 de diciembre de 2026" "%02d:%02d:%02d"
 
 # Back to the locale the other tests run under: its first process resets the key, then the
 # values found there at the start come back.

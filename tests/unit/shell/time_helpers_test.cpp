@@ -20,34 +20,45 @@ constexpr std::uint64_t kMinute = 60 * kSecond;
 constexpr std::uint64_t kHour = 60 * kMinute;
 constexpr std::uint64_t kDay = 24 * kHour;
 
-TEST(UpTime, EveryHourSinceStartUpCountedInTheUsersSeparator) {
+// The usage time row of the User account page, as the page writes it and a second later as
+// its refresh rewrites it.
+TEST(UpTime, EveryHourSinceStartUpDrawnInTheUsersLongTimePicture) {
   struct Case {
     std::uint64_t ms;
     const char* picture;
-    const char* text;
+    const char *shown, *ticked;
   };
+  constexpr std::uint64_t k51h = 2 * kDay + 3 * kHour + 4 * kMinute + 5 * kSecond;
   const Case cases[] = {
-      {59 * kSecond + 999, "HH:mm:ss", "00:00:59"},
-      {59 * kSecond, "h:mm:ss tt", "00:00:59"},  // a duration has no morning
-      {44 * kMinute + 20 * kSecond, "tt hh:mm:ss", "00:44:20"},
-      {2 * kDay + 3 * kHour + 4 * kMinute + 5 * kSecond, "HH:mm:ss", "51:04:05"},
-      {2 * kDay + 3 * kHour + 4 * kMinute + 5 * kSecond, "HH.mm.ss", "51.04.05"},
-      {30 * kDay, "H:mm:ss", "720:00:00"},
-      {400 * kDay, "HH.mm.ss", "9600.00.00"},
+      {k51h, "HH:mm:ss", "51:04:05", "51:04:06"},
+      {k51h, "HH' h 'mm' min 'ss' s'", "51 h 04 min 05 s", "51 h 04 min 06 s"},
+      {k51h, "H時mm分ss秒", "51時04分05秒", "51時04分06秒"},
+      {k51h, "tt h:mm:ss", "51:04:05", "51:04:06"},  // a duration has no morning
+      {k51h, "h:mm:ss tt", "51:04:05", "51:04:06"},
+      {k51h, "h:mm:ss\u202Ftt", "51:04:05", "51:04:06"},  // a narrow no-break space
+      {k51h, "HH.mm.ss", "51.04.05", "51.04.06"},
+      {k51h, "HH'h''s'mm'm'ss", "51h's04m05", "51h's04m06"},
+      {k51h, "HH'h'mm", "51:04:05", "51:04:06"},  // no seconds field: the fallback
+      {k51h, "", "51:04:05", "51:04:06"},         // no picture to go by
+      {59 * kSecond + 999, "HH:mm:ss", "00:00:59", "00:01:00"},
+      {400 * kDay, "H:mm:ss", "9600:00:00", "9600:00:01"},
       // Past 2^31 ms (24.9 days) and past 2^32 ms (49.7 days) it goes on counting.
-      {(std::uint64_t{1} << 32) + 10 * kSecond, "HH:mm:ss", "1193:02:57"},
-      {3 * kHour + 25 * kMinute, "HH'h'mm'm'ss's'", "03h25h00"},
-      {kHour, "", "01:00:00"},  // no picture to go by
+      {(std::uint64_t{1} << 32) + 10 * kSecond, "HH:mm:ss", "1193:02:57", "1193:02:58"},
   };
   for (const Case& c : cases) {
     AppFixture f;
     f.system.tickCount = 1000;  // the 32-bit count, wrapped long ago, is not read
     f.system.tickCount64 = c.ms;
     f.system.longTimeFormat = c.picture;
+    MainWindow& w = f.StartOn(2);
+    EXPECT_EQ(w.L[9]->Caption(), std::string(c.shown) + " hs.") << c.ms << " " << c.picture;
+    f.system.tickCount64 += kSecond;
+    f.backend.Tick(*w.Timer1);
+    EXPECT_EQ(w.L[9]->Caption(), std::string(c.ticked) + " hs.") << c.ms << " " << c.picture;
     ClockParts parts;
-    EXPECT_EQ(UpTime(f.App(), &parts), c.text) << c.ms << " " << c.picture;
+    UpTime(f.App(), &parts);
     EXPECT_EQ(parts.days * 86400 + parts.hours * 3600 + parts.minutes * 60 + parts.seconds,
-              static_cast<std::int64_t>(c.ms / 1000));
+              static_cast<std::int64_t>(c.ms / 1000 + 1));
   }
 }
 
