@@ -204,6 +204,32 @@ platform::FileWriteResult Recover(const SaveNames& names) {
                      Narrow(Shown(names.temp))};
 }
 
+platform::FileWriteResult MoveIn(const SaveNames& names) {
+  // Replacing: a file that appeared under the name since it was looked up is replaced whole
+  // rather than the save failing.
+  const DWORD error = Move(names.temp, names.target, MOVEFILE_REPLACE_EXISTING);
+  if (error == ERROR_SUCCESS) return {};
+  Delete(names.temp);
+  return Failed(error);
+}
+
+// Network redirectors, NAS and WebDAV shares and virtual machines' shared folders may not do
+// what ReplaceFileW asks of them and answer so with one of these, both files keeping their
+// names. A move still replaces the file there, as on any volume that cannot carry the old
+// file's attributes over.
+bool ReplaceUnsupported(DWORD error) {
+  return error == ERROR_INVALID_FUNCTION || error == ERROR_NOT_SUPPORTED ||
+         error == ERROR_INVALID_PARAMETER;
+}
+
+// ReplaceFileW's answer when the file to replace has gone since it was looked up (a sync
+// client, the user in Explorer); the same code can speak of the new file instead.
+bool TargetGone(DWORD error, const SaveNames& names) {
+  return error == ERROR_FILE_NOT_FOUND &&
+         ::GetFileAttributesW(names.target.c_str()) == INVALID_FILE_ATTRIBUTES &&
+         ::GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 // The new content takes the old file's place and its identity: attributes, security
 // descriptor, owner and alternate streams stay (Wine 8 carries no attributes over).
 platform::FileWriteResult ReplaceExisting(const SaveNames& names, ReplaceFileCall replace) {
@@ -214,16 +240,8 @@ platform::FileWriteResult ReplaceExisting(const SaveNames& names, ReplaceFileCal
   }
   if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) return Recover(names);
   // Any other failure leaves both files under their own names.
-  Delete(names.temp);
   Delete(names.backup);
-  return Failed(error);
-}
-
-platform::FileWriteResult MoveIn(const SaveNames& names) {
-  // Replacing: a file that appeared under the name since it was looked up is replaced whole
-  // rather than the save failing.
-  const DWORD error = Move(names.temp, names.target, MOVEFILE_REPLACE_EXISTING);
-  if (error == ERROR_SUCCESS) return {};
+  if (ReplaceUnsupported(error) || TargetGone(error, names)) return MoveIn(names);
   Delete(names.temp);
   return Failed(error);
 }

@@ -14,9 +14,10 @@ using ReplaceFileCall = BOOL(WINAPI*)(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, 
 
 // Writes the bytes to a new file beside path, which then takes path's place: over an existing
 // file by ReplaceFileW, so that the file keeps its attributes, security and streams; under a
-// new name by a move. On failure the file at path is left as it was and nothing else is left
-// behind, unless the failure leaves the old file or the new one under another name only; the
-// error then names it.
+// new name, on a volume that cannot do ReplaceFileW, or when the file went meanwhile, by a
+// move. On failure the file at path is left as it was and nothing else is left behind, unless
+// the failure leaves the old file or the new one under another name only; the error then
+// names it.
 platform::FileWriteResult SaveFile(const std::wstring& path, const std::string& bytes,
                                    ReplaceFileCall replace = ::ReplaceFileW);
 

@@ -338,6 +338,19 @@ BOOL WINAPI ReplaceHalfway(LPCWSTR replaced, LPCWSTR, LPCWSTR backup, DWORD, LPV
   return FALSE;
 }
 
+// A network share that cannot replace a file: both files keep their names.
+BOOL WINAPI ReplaceUnsupported(LPCWSTR, LPCWSTR, LPCWSTR, DWORD, LPVOID, LPVOID) {
+  ::SetLastError(ERROR_NOT_SUPPORTED);
+  return FALSE;
+}
+
+// The old file removed between the look and the replace; Wine's own ReplaceFileW answers.
+BOOL WINAPI ReplaceGone(LPCWSTR replaced, LPCWSTR replacement, LPCWSTR backup, DWORD flags,
+                        LPVOID exclude, LPVOID reserved) {
+  ::DeleteFileW(replaced);
+  return ::ReplaceFileW(replaced, replacement, backup, flags, exclude, reserved);
+}
+
 void CheckHeldFiles(w32::SystemWin32& system, const std::wstring& folder) {
   const std::string file = w32::Narrow(folder) + "\\held.txt";
   system.WriteFileBytes(file, "old");
@@ -355,6 +368,11 @@ void CheckHeldFiles(w32::SystemWin32& system, const std::wstring& folder) {
   const auto halfway = w32::SaveFile(w32::Widen(file), "newer", ReplaceHalfway);
   Check(!halfway.ok && FileBytes(file) == "new" && FolderNames(folder).size() == files,
         "a save cut short after the old file moved aside puts it back: " + halfway.error);
+  for (const w32::ReplaceFileCall replace : {ReplaceUnsupported, ReplaceGone}) {
+    const auto saved = w32::SaveFile(w32::Widen(file), "moved in", replace);
+    Check(saved.ok && FileBytes(file) == "moved in" && FolderNames(folder).size() == files,
+          "a save moves the new file in where ReplaceFileW cannot serve: " + saved.error);
+  }
   ::DeleteFileW(w32::Widen(file).c_str());
 }
 
