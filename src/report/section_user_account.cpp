@@ -55,9 +55,7 @@ void Fill(const std::optional<platform::WmiItem>& item, std::span<const Read> re
 void Gather(ReportRun& run, Slots& s) {
   s[kName] = sections::UserName(run.app.system);
   Fill(sections::FindUserAccount(run.app.wmi, run.app.system, s[kName]), kAccountReads, s);
-  Fill(sections::FindUserItem(run.app.wmi, run.app.system, sections::kLoginProfileQuery, "Caption",
-                              s[kName]),
-       kProfileReads, s);
+  Fill(sections::FindUserProfile(run.app.wmi, run.app.system, s[kName]), kProfileReads, s);
 }
 
 std::string Element(const ReportRun& run, std::optional<int> element) {

@@ -9,10 +9,6 @@
 
 namespace hv::sections {
 
-inline constexpr const char* kLoginProfileQuery =
-    "Select Caption, Privileges, BadPasswordCount, LastLogon, NumberOfLogons from "
-    "Win32_NetworkLoginProfile";
-
 // The user's account alone, by name and, where the environment's "UserDomain" names one, by
 // domain: asked for without a condition, a machine in a domain lists every account of the
 // domain and of the domains it trusts, which takes minutes, and a local account of the
@@ -22,16 +18,18 @@ std::string UserAccountQuery(const std::string& user, const std::string& domain)
 // The environment's "UserName", blanks around it removed; "" when unset.
 std::string UserName(platform::System& system);
 
-// The first item of the query whose matchProp, trimmed, is the user's name as Windows
+// The Win32_UserAccount item of the user, or nullopt. Names are matched trimmed and as Windows
 // compares account names, letter case ignored: at a domain logon "UserName" keeps the case
-// typed at the logon screen ("JSmith" for the account "jsmith"). An empty name matches
-// nothing and runs no query; neither does an item whose matchProp cannot be read.
-std::optional<platform::WmiItem> FindUserItem(platform::WmiService* wmi, platform::System& system,
-                                              const std::string& wql, const char* matchProp,
-                                              const std::string& user);
-
-// The Win32_UserAccount item of the user, or nullopt.
+// typed at the logon screen ("JSmith" for the account "jsmith"). An empty name runs no query
+// and matches nothing; an item whose name cannot be read matches nothing either.
 std::optional<platform::WmiItem> FindUserAccount(platform::WmiService* wmi,
+                                                 platform::System& system, const std::string& user);
+
+// The Win32_NetworkLoginProfile item of the user, or nullopt: the one whose Name is
+// "UserDomain\UserName", else the first whose Caption is the user's name, matched as above.
+// The Caption alone does not tell the local Administrator from the domain's when both have
+// a profile on the machine.
+std::optional<platform::WmiItem> FindUserProfile(platform::WmiService* wmi,
                                                  platform::System& system, const std::string& user);
 
 }  // namespace hv::sections

@@ -46,8 +46,7 @@ Account Gather(const Page& p) {
     Store(*user, "PasswordChangeable", a.passwordChangeable);
     Store(*user, "PasswordExpires", a.passwordExpires);
   }
-  if (const auto profile =
-          FindUserItem(p.app.wmi, p.app.system, kLoginProfileQuery, "Caption", a.name)) {
+  if (const auto profile = FindUserProfile(p.app.wmi, p.app.system, a.name)) {
     Store(*profile, "Privileges", a.privileges);
     Store(*profile, "BadPasswordCount", a.badPasswords);
     Store(*profile, "LastLogon", a.lastLogon);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "account_computer_run.h"
@@ -118,6 +119,21 @@ TEST(UserAccountQuery, PageAndReportFindTheUserInAnyLetterCase) {
     const Values exact = shown(c.account);
     EXPECT_NE(exact, Values(exact.size(), "Unknown")) << c.account;
     EXPECT_EQ(shown(c.typed), exact) << c.typed;
+  }
+}
+
+// The local Administrator's profile comes first; the domain's has a name in other case.
+TEST(UserAccountQuery, PageAndReportTakeTheProfileOfTheUsersDomain) {
+  const Values local{"Administrator", "40 time/s."}, hq{"Guest", "3 time/s."};
+  const std::pair<const char*, Values> cases[] = {{"HQ", hq}, {"hq", hq}, {"LAB", local}};
+  for (const auto& [domain, shown] : cases) {
+    AppFixture page("domain_accounts"), report("domain_accounts");
+    for (AppFixture* fx : {&page, &report})
+      fx->system.environment = {{"UserName", "administrator"}, {"UserDomain", domain}};
+    const Values rows = AppFixture::RowValues(page.StartOn(2), 1, 10);
+    const Values values = UserAccount(report).values;
+    EXPECT_EQ((Values{rows[3], rows[9]}), shown) << domain;
+    EXPECT_EQ((Values{values[3], values[8]}), shown) << domain;
   }
 }
 
