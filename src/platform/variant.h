@@ -27,12 +27,12 @@ class Variant {
   Type GetType() const;
   bool IsEmpty() const { return GetType() == Type::Empty; }
   bool IsNull() const { return GetType() == Type::Null; }
-  const bool* AsBool() const;                       // only when Type::Bool
-  const std::int32_t* AsInt32() const;              // only when Type::Int32
-  const std::int64_t* AsInt64() const;              // only when Type::Int64
-  const double* AsDouble() const;                   // only when Type::Double
-  const std::string* AsString() const;              // only when Type::String
-  const std::vector<Variant>* AsArray() const;      // only when Type::Array
+  const bool* AsBool() const;                   // only when Type::Bool
+  const std::int32_t* AsInt32() const;          // only when Type::Int32
+  const std::int64_t* AsInt64() const;          // only when Type::Int64
+  const double* AsDouble() const;               // only when Type::Double
+  const std::string* AsString() const;          // only when Type::String
+  const std::vector<Variant>* AsArray() const;  // only when Type::Array
   bool operator==(const Variant&) const = default;
 
  private:

@@ -43,8 +43,8 @@ class Backend {
 
   // Opens a popup menu at (x, y) of the form's client area, or at the mouse pointer when
   // atPointer; returns the index of the chosen item, or nullopt. The caller runs its handler.
-  virtual std::optional<int> PopupMenu(Form& form, const Menu& menu, int x, int y,
-                                       bool atPointer, std::optional<int> defaultItem) = 0;
+  virtual std::optional<int> PopupMenu(Form& form, const Menu& menu, int x, int y, bool atPointer,
+                                       std::optional<int> defaultItem) = 0;
 
   virtual void SetClipboardText(const std::string& utf8) = 0;
   virtual TextSize MeasureText(const Font& font, const std::string& utf8) = 0;

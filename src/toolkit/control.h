@@ -20,7 +20,14 @@ class PictureBox;
 enum class CursorKind { Default = 0, Arrow = 1, Wait = 11, Custom = 99 };
 
 enum class ControlKind {
-  Label, PictureBox, Image, Line, HScrollBar, ComboBox, CheckBox, CommandButton
+  Label,
+  PictureBox,
+  Image,
+  Line,
+  HScrollBar,
+  ComboBox,
+  CheckBox,
+  CommandButton
 };
 
 // Mouse buttons as events report them: 1 left, 2 right, 4 middle.

@@ -38,8 +38,8 @@ class Picture {
   int Height() const { return height_; }
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
 
-  Color At(int x, int y) const;         // out of range gives black
-  void Set(int x, int y, Color c);      // out of range is ignored
+  Color At(int x, int y) const;     // out of range gives black
+  void Set(int x, int y, Color c);  // out of range is ignored
   void Fill(Color c);
   // Copies source's pixels onto this picture's top-left corner, as far as both reach.
   void CopyFrom(const Picture& source);

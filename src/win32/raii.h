@@ -2,6 +2,7 @@
 // The small RAII kit of the Win32 side: owned handles, scope guards for borrowed state, COM
 // pointers and COM initialisation, BSTR and VARIANT owners.
 #include <windows.h>
+// After windows.h, which they rely on.
 #include <oleauto.h>
 #include <unknwn.h>
 

@@ -108,8 +108,7 @@ TEST_F(ReportRunTest, BeginReportWritesHeadsInTheUsersFormats) {
   EXPECT_NE(statuses.back().find("0,5"), std::string::npos);
   // The rich text keeps its head whole, its first section title in the head's size, and
   // still closes.
-  EXPECT_NE(texts.Tb1.text.find("\\pard\\par\r\n\\par\r\n\\par\r\n\\cf1\\i "),
-            std::string::npos);
+  EXPECT_NE(texts.Tb1.text.find("\\pard\\par\r\n\\par\r\n\\par\r\n\\cf1\\i "), std::string::npos);
   EXPECT_TRUE(texts.Tb1.text.ends_with("}\r\n "));
 }
 
