@@ -67,11 +67,11 @@ class System {
   // nullopt when the text cannot be converted at all.
   virtual std::optional<AnsiText> ToAnsi(const std::string& utf8) = 0;
   // Writes the bytes as they are to a new file beside the path, which then takes the path's
-  // place: an existing file is replaced whole and keeps its attributes, security and streams,
-  // and one that another program holds for a moment is waited for, about a second. On failure
-  // the file at the path is left as it was and no other file is left behind; only where the
-  // old file could not be put back under its name does the error say where it and the new
-  // file are.
+  // place: an existing file is replaced whole and keeps its attributes, security and streams
+  // where the volume can carry them over, and one that another program holds for a moment is
+  // waited for, about a second. On failure the file at the path is left as it was and no
+  // other file is left behind; only where the old file could not be put back under its name
+  // does the error say where it and the new file are.
   virtual FileWriteResult WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
   // An error message box owned by the window (OK only), shown until the user closes it.
   virtual void ShowError(std::uintptr_t owner, const std::string& title,

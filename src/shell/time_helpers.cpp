@@ -69,37 +69,29 @@ std::size_t BlankAtEnd(std::string_view text) {
 
 std::string TwoDigitsAtLeast(std::int64_t v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
-// Quoted text from the quote at `at`, quotes taken off and '' made one apostrophe; an
-// unclosed quote runs to the end. Returns the index after it.
-std::size_t QuotedText(const std::string& picture, std::size_t at, std::string& out) {
-  for (std::size_t i = at + 1; i < picture.size(); ++i) {
-    if (picture[i] != '\'') {
-      out += picture[i];
-    } else if (i + 1 < picture.size() && picture[i + 1] == '\'') {
-      out += '\'';
-      ++i;
-    } else {
-      return i + 1;
-    }
-  }
-  return picture.size();
-}
-
 // The duration in the picture, or nullopt when the picture lacks an hour, a minute or a
 // second field.
 std::optional<std::string> DrawDuration(const std::string& picture, std::int64_t hours,
                                         std::int32_t minutes, std::int32_t seconds) {
   std::string out;
-  bool hour = false, minute = false, second = false;
+  bool quoted = false, hour = false, minute = false, second = false;
   for (std::size_t i = 0; i < picture.size();) {
     const char c = picture[i];
-    if (c == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
-      out += '\'';  // '' outside quoted text is an apostrophe too
-      i += 2;
+    if (c == '\'') {
+      // '' is an apostrophe, in quoted text or outside it; a lone quote opens or closes text
+      // that stands as it is (an unclosed one runs to the end).
+      if (i + 1 < picture.size() && picture[i + 1] == '\'') {
+        out += '\'';
+        i += 2;
+      } else {
+        quoted = !quoted;
+        ++i;
+      }
       continue;
     }
-    if (c == '\'') {
-      i = QuotedText(picture, i, out);
+    if (quoted) {
+      out += c;
+      ++i;
       continue;
     }
     std::size_t run = i;
